@@ -1,0 +1,5 @@
+// Throwing the MFC exceptions.
+#include "host/mfc/Exceptions.h"
+
+void AfxThrowInvalidArgException() { throw new CInvalidArgException(); }
+void AfxThrowMemoryException() { throw new CMemoryException(); }

@@ -1,0 +1,2 @@
+// zhost: the CAD host program.
+int main() { return 0; }

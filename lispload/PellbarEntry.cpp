@@ -1,0 +1,1 @@
+// Placeholder until the loader module lands.
