@@ -1,2 +1,11 @@
 // zhost: the CAD host program.
-int main() { return 0; }
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "host/shell/Shell.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return zhost::RunShell(args, std::cin);
+}

@@ -4,6 +4,7 @@
 #include "host/win/Console.h"
 #include "host/win/Crt.h"
 #include "host/win/Files.h"
+#include "host/win/KeyState.h"
 #include "host/win/LastError.h"
 #include "host/win/Module.h"
 #include "host/win/Profile.h"

@@ -1,0 +1,113 @@
+// The session: start, modules, scripts, end, exit status.
+#include "host/shell/Shell.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <iostream>
+
+#include "host/ap/AcApDocManager.h"
+#include "host/db/MatchPropertiesApp.h"
+#include "host/ed/CommandProcessor.h"
+#include "host/rx/AcRxDynamicLinker.h"
+#include "host/shell/HostCommands.h"
+#include "host/shell/ScriptSource.h"
+#include "host/shell/ShellOptions.h"
+#include "host/win/Console.h"
+#include "host/win/Files.h"
+#include "host/win/TextConv.h"
+
+namespace zhost {
+
+namespace {
+
+enum ExitStatus { kOk = 0, kFailure = 1, kUsage = 2 };
+
+void Fail(const std::string& message) { std::fprintf(stderr, "zhost: %s\n", message.c_str()); }
+
+// Loads the requested modules in order; false when one failed.
+bool LoadModules(const ShellOptions& options) {
+  std::vector<std::string> modules = options.modules;
+  if (options.defaultModules) modules = {ProgramFolder() + "Korvex.arx", ProgramFolder() + "Pellbar.arx"};
+  bool ok = true;
+  AcRxDynamicLinker* linker = Linker();
+  for (const std::string& module : modules) {
+    if (linker->loadModule(FromUtf8(module).c_str(), false)) continue;
+    Fail("cannot load module \"" + module + "\" (the transcript says why)");
+    ok = false;
+  }
+  return ok;
+}
+
+bool OpenStartDrawings(const ShellOptions& options) {
+  for (const std::string& file : options.openFiles) {
+    std::wstring error;
+    if (acDocManagerPtr()->openDocument(FromUtf8(file), &error)) continue;
+    Fail(ToUtf8(error));
+    return false;
+  }
+  return true;
+}
+
+void EndTranscriptLine() {
+  const std::wstring& t = Console::instance().transcript();
+  if (!t.empty() && t.back() != L'\n') Console::instance().print(L"\n");
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  char path[PATH_MAX];
+  ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return "./";
+  std::string exe(path, static_cast<size_t>(n));
+  size_t slash = exe.rfind('/');
+  return slash == std::string::npos ? "./" : exe.substr(0, slash + 1);
+}
+
+int RunShell(const std::vector<std::string>& args, std::istream& input) {
+  ShellOptions options;
+  std::string error;
+  if (!ParseShellOptions(args, options, error)) {
+    Fail(error);
+    std::fputs(ShellUsage(), stderr);
+    return kUsage;
+  }
+  if (options.help) {
+    std::fputs(ShellUsage(), stdout);
+    return kOk;
+  }
+  for (const std::string& file : options.openFiles) {
+    if (::access(file.c_str(), R_OK) == 0) continue;
+    Fail("cannot open drawing \"" + file + "\": it does not exist or cannot be read");
+    return kFailure;
+  }
+  Console::instance().setQuiet(options.quiet);
+  if (!options.appData.empty()) SetAppDataFolder(FromUtf8(options.appData));
+
+  CommandProcessor& processor = CommandProcessor::instance();
+  RegisterHostCommands();
+  RegisterScriptDirectives();
+  AcApDocManager* docs = acDocManagerPtr();
+  docs->newDocument();
+  int status = kOk;
+  if (!options.delayMatchProp) Linker()->loadModule(kMatchPropertiesApp, false);
+  if (!LoadModules(options)) status = kFailure;
+  if (!OpenStartDrawings(options)) status = kFailure;
+
+  std::vector<std::string> scripts = options.scripts;
+  if (scripts.empty()) scripts.push_back("-");
+  ScriptSource source(scripts, input);
+  processor.setSource(&source);
+  processor.run();
+  processor.setSource(nullptr);
+
+  docs->shutdown();
+  EndTranscriptLine();
+  std::fflush(stdout);
+  if (source.failures() > 0) status = kFailure;
+  return status;
+}
+
+}  // namespace zhost

@@ -1,0 +1,65 @@
+// Parsing the zhost command line.
+#include "host/shell/ShellOptions.h"
+
+namespace zhost {
+
+const char* ShellUsage() {
+  return "usage: zhost [options] [SCRIPT ...]\n"
+         "  --open FILE        open a drawing before the scripts run (repeatable)\n"
+         "  --save FILE        save the current drawing when the scripts end\n"
+         "  --dxf FILE         export the current drawing as DXF when the scripts end\n"
+         "  --svg FILE         render the current drawing as SVG when the scripts end\n"
+         "  --appdata DIR      the user's application-data folder\n"
+         "  --module FILE      a module to load (repeatable; default: Korvex.arx and Pellbar.arx beside zhost)\n"
+         "  --no-modules       load no modules\n"
+         "  --quiet            no command-line transcript on standard output\n"
+         "  --delay-matchprop  load the MatchProperties application only when MATCHPROP or\n"
+         "                     (arxload \"acmatch\") asks for it\n"
+         "A SCRIPT of \"-\" is standard input; without SCRIPT the commands come from standard input.\n";
+}
+
+bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& options, std::string& error) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        error = "option " + arg + " needs a value";
+        return false;
+      }
+      out = args[++i];
+      return true;
+    };
+    std::string v;
+    if (arg == "--open") {
+      if (!value(v)) return false;
+      options.openFiles.push_back(v);
+    } else if (arg == "--save" || arg == "--dxf" || arg == "--svg") {
+      if (!value(v)) return false;
+      error = "option " + arg + " is not available yet: this host cannot write drawing files so far";
+      return false;
+    } else if (arg == "--appdata") {
+      if (!value(options.appData)) return false;
+    } else if (arg == "--module") {
+      if (!value(v)) return false;
+      options.modules.push_back(v);
+      options.defaultModules = false;
+    } else if (arg == "--no-modules") {
+      options.defaultModules = false;
+      options.modules.clear();
+    } else if (arg == "--quiet") {
+      options.quiet = true;
+    } else if (arg == "--delay-matchprop") {
+      options.delayMatchProp = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      error = "unknown option " + arg;
+      return false;
+    } else {
+      options.scripts.push_back(arg);
+    }
+  }
+  return true;
+}
+
+}  // namespace zhost

@@ -1,0 +1,25 @@
+// The zhost command line: options and script names.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zhost {
+
+struct ShellOptions {
+  std::vector<std::string> openFiles;
+  std::string appData;
+  std::vector<std::string> modules;
+  bool defaultModules = true;
+  bool quiet = false;
+  bool delayMatchProp = false;
+  bool help = false;
+  std::vector<std::string> scripts;  // "-" is standard input
+};
+
+// False with a message for an unknown option, a missing value or an option that is not
+// available yet.
+bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& options, std::string& error);
+const char* ShellUsage();
+
+}  // namespace zhost
