@@ -7,7 +7,14 @@ namespace zhost {
 
 namespace {
 
-void NewDrawing() { acDocManagerPtr()->newDocument(); }
+void SayCurrent() {
+  if (AcApDocument* doc = acDocManagerPtr()->curDocument())
+    PrintLine(L"Current drawing: " + std::wstring(doc->docTitle()) + L".");
+}
+
+void NewDrawing() {
+  if (acDocManagerPtr()->newDocument()) SayCurrent();
+}
 
 void OpenDrawing() {
   std::wstring path;
@@ -26,7 +33,11 @@ void OpenDrawing() {
 
 void CloseDrawing() {
   std::wstring error;
-  if (!acDocManagerPtr()->closeDocument(acDocManagerPtr()->curDocument(), &error)) PrintLine(error);
+  if (!acDocManagerPtr()->closeDocument(acDocManagerPtr()->curDocument(), &error)) {
+    PrintLine(error);
+    return;
+  }
+  SayCurrent();
 }
 
 }  // namespace

@@ -355,7 +355,9 @@ void AcRxDynamicLinker::quitAll() {
   }
   for (AppRecord* app : order) {
     std::wstring name = app->name;
+    bool builtIn = app->linked;
     impl_->release(app);
+    if (!builtIn) zhost::Say(zhost::FormatWide(L"\nApplication \"%s\" unloaded.", name.c_str()));
     impl_->tell([&](AcRxDLinkerReactor* r) { r->rxAppUnloaded(name.c_str()); });
   }
 }

@@ -33,7 +33,7 @@ bool LoadModules(const ShellOptions& options) {
   bool ok = true;
   AcRxDynamicLinker* linker = Linker();
   for (const std::string& module : modules) {
-    if (linker->loadModule(FromUtf8(module).c_str(), false)) continue;
+    if (linker->loadModule(FromUtf8(module).c_str(), true)) continue;
     Fail("cannot load module \"" + module + "\" (the transcript says why)");
     ok = false;
   }
