@@ -11,7 +11,6 @@
 #include "settings/OptionTable.h"
 
 CGlobDimOptions* pGlobDimOptions = nullptr;
-PaletteModeQuery pfnPaletteModeQuery = nullptr;
 
 // Resource string of the German keep marker "<beibehalten>".
 static const UINT IDS_KEEP_MARKER = 32897;

@@ -129,11 +129,6 @@ class ModeOptionSet {
   void Reset();
 };
 
-// Asked by LoadOptions for the palette's mode and type; the palette installs it while it exists.
-// Returns false when there is no palette.
-typedef bool (*PaletteModeQuery)(int* mode, int* type);
-extern PaletteModeQuery pfnPaletteModeQuery;
-
 class CGlobDimOptions : public CObject {
  public:
   CGlobDimOptions();

@@ -4,10 +4,12 @@
 #include "frame/LanguageModule.h"
 #include "frame/ResourceString.h"
 #include "host/mfc/WaitCursor.h"
+#include "frame/MainPalette.h"
 #include "settings/DebugLog.h"
 #include "settings/GlobDimOptions.h"
 #include "settings/IniFiles.h"
 #include "settings/OptionNumbers.h"
+#include "ui/DlgMain.h"
 #include "settings/OptionTable.h"
 
 namespace {
@@ -179,11 +181,9 @@ void CGlobDimOptions::LoadOptions() {
     LoadMap(mode, MAP_TEXTHEIGHT2COLOR, strCurOptionsFile);
   }
   iCurrentMode = MODE_DIM;
-  int paletteMode = 0;
-  int paletteType = 0;
-  if (pfnPaletteModeQuery && pfnPaletteModeQuery(&paletteMode, &paletteType) && paletteMode > 0) {
-    iCurrentMode = paletteMode;
-    if (paletteType > 0) SetInt(IND_I_LastType, paletteType);
+  if (dlgMyApp && dlgMyApp->m_iCurrentMode > 0) {
+    iCurrentMode = dlgMyApp->m_iCurrentMode;
+    if (dlgMyApp->m_iCurrentType > 0) SetInt(IND_I_LastType, dlgMyApp->m_iCurrentType);
   }
   TraceMsgF(L"\nLoadOptions: %s", strCurOptionsFile.GetString());
 }

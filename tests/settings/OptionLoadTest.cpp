@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "frame/MainPalette.h"
 #include "settings/IniFiles.h"
+#include "ui/DlgMain.h"
 #include "tests/settings/SettingsFixture.h"
 
 namespace {
@@ -190,16 +192,13 @@ TEST_F(OptionLoad, GeneralSwitchesFromTheMainFile) {
   EXPECT_EQ(options->arrayOptInt[IND_OPT_B_ShowSumOfDim], 1u);
 }
 
-bool PaletteInHeightPlanMode(int* mode, int* type) {
-  *mode = MODE_HEIGHT_PLAN;
-  *type = 2;
-  return true;
-}
-
 TEST_F(OptionLoad, PaletteModeAndTypeWinAtTheEnd) {
-  pfnPaletteModeQuery = PaletteInHeightPlanMode;
+  CDlgMain palette;
+  palette.m_iCurrentMode = MODE_HEIGHT_PLAN;
+  palette.m_iCurrentType = 2;
+  dlgMyApp = &palette;
   Options().LoadOptions();
-  pfnPaletteModeQuery = nullptr;
+  dlgMyApp = nullptr;
   EXPECT_EQ(options->iCurrentMode, MODE_HEIGHT_PLAN);
   EXPECT_EQ(options->heightSet.arrayInt[IND_I_LastType], 2u);
   EXPECT_EQ(options->dimSet.arrayInt[IND_I_LastType], 0u);
