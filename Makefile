@@ -31,7 +31,7 @@ test: build
 
 bench: setup
 	@if [ ! -f $(BENCHDIR)/build.ninja ]; then \
-	  cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZENKORA_SANITIZE=OFF; fi
+	  cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZENKORA_SANITIZE=OFF -DZENKORA_TESTS=OFF; fi
 	cmake --build $(BENCHDIR) -j $(JOBS)
 	sh bench/run-all.sh $(BENCHDIR)/bin
 
