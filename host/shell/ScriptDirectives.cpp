@@ -6,6 +6,7 @@
 #include "host/ed/UpperCase.h"
 #include "host/shell/HostCommands.h"
 #include "host/win/Console.h"
+#include "host/win/KeyState.h"
 
 namespace zhost {
 
@@ -24,11 +25,22 @@ void Answer(const std::wstring& args) {
   PrintLine(L"%answer expects yes, no, ok, cancel, retry, ignore or abort, not \"" + args + L"\".");
 }
 
+// %key NAME: one stroke of the named key (esc, enter, shift ...), seen by the next key-state query.
+void Key(const std::wstring& args) {
+  int vk = VirtualKeyFromName(args);
+  if (!vk) {
+    PrintLine(L"%key does not know the key \"" + args + L"\".");
+    return;
+  }
+  PressKey(vk);
+}
+
 const struct {
   const wchar_t* name;
   void (*run)(const std::wstring& args);
 } kDirectives[] = {
     {L"answer", Answer},
+    {L"key", Key},
 };
 
 }  // namespace
