@@ -30,6 +30,14 @@ AcRxClass* RegisterClassOnce(const wchar_t* name, AcRxClass* parent, int dwgVers
                              int proxyFlags, AcRxObject* (*create)(), const wchar_t* dxfName,
                              const wchar_t* appName);
 
+// The host's own classes note their desc() here when the library loads, so that a class can be
+// created by name (a drawing read in a fresh process) before its first use in code.
+struct HostClassRegistrar {
+  explicit HostClassRegistrar(AcRxClass* (*desc)());
+};
+// Creates every noted host class (idempotent).
+void EnsureHostClasses();
+
 }  // namespace zhost
 
 #define ZHOST_WIDEN2(s) L##s
@@ -106,4 +114,5 @@ class AcRxObject {
     return zhost::HostClass(cache, ZHOST_WIDEN(#CLASS_NAME), PARENT_CLASS::desc(), MAKE); \
   }                                                                                  \
   AcRxClass* CLASS_NAME::isA() const { return CLASS_NAME::desc(); }                  \
-  void CLASS_NAME::rxInit() { CLASS_NAME::desc(); }
+  void CLASS_NAME::rxInit() { CLASS_NAME::desc(); }                                  \
+  static zhost::HostClassRegistrar zhostRegistrar##CLASS_NAME(&CLASS_NAME::desc);

@@ -66,6 +66,27 @@ enum ErrorStatus {
   eInvalidLayer = 59,
   eLockChangeInProgress = 60,
   eUnrecoverableErrors = 61,
+  // The database layer's codes.
+  eEndOfFile = 62,
+  eWrongDataType = 63,
+  eDwgObjectImproperlyRead = 64,
+  eXdataSizeExceeded = 65,
+  eRegappIdNotFound = 66,
+  eHadMultipleReaders = 67,
+  eWasNotOpenForNotify = 68,
+  eInvalidSymbolTableName = 69,
+  eNotAllowedForThisProxy = 70,
+  eSelfReference = 71,
+  eNotInGroup = 72,
+  eNothingToUndo = 73,
+  eWasNotErased = 74,
+  eInvalidDwgVersion = 75,
+  eBadDwgHeader = 76,
+  // Geometry of the host's entities.
+  eCannotScaleNonUniformly = 77,
+  ePointNotOnEntity = 78,
+  // A class's dwgInFields asks to be kept as a proxy (the file reader does so).
+  eMakeMeProxy = 79,
 };
 
 }  // namespace Acad

@@ -25,7 +25,8 @@ Slot SlotOf(int type) {
     default: break;
   }
   if (type == 1004 || (type >= 310 && type <= 319)) return Slot::kBinary;
-  if ((type >= 0 && type <= 9) || type == 100 || type == 102 || (type >= 300 && type <= 309) ||
+  // -4: the conditional operators of selection filters ("<OR", "AND>" ...).
+  if (type == -4 || (type >= 0 && type <= 9) || type == 100 || type == 102 || (type >= 300 && type <= 309) ||
       (type >= 320 && type <= 369) || (type >= 390 && type <= 399) || (type >= 410 && type <= 419) ||
       (type >= 430 && type <= 439) || (type >= 470 && type <= 479) || type == 999 ||
       (type >= 1000 && type <= 1009))
@@ -116,7 +117,9 @@ resbuf* acutBuildList(int type, ...) {
   va_start(args, type);
   resbuf* head = nullptr;
   resbuf** tail = &head;
-  for (; type != 0; type = va_arg(args, int)) {
+  // The list ends at 0 or RTNONE; RTDXF0 stands for group 0 (0 itself would end the list).
+  for (; type != 0 && type != RTNONE; type = va_arg(args, int)) {
+    if (type == RTDXF0) type = 0;
     resbuf* rb = acutNewRb(type);
     if (!rb) {
       acutRelRb(head);
