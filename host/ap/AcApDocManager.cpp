@@ -8,7 +8,12 @@
 #include <climits>
 #include <cstdlib>
 
+#include "host/ap/FileCommands.h"
 #include "host/db/AcDbDatabase.h"
+#include "host/db/AcDbHostApplicationServices.h"
+#include "host/db/UndoRecorder.h"
+#include "host/ed/CommandProcessor.h"
+#include "host/ed/EditorReactor.h"
 #include "host/ed/LispInterpreter.h"
 #include "host/ed/SysVars.h"
 #include "host/rx/AcRxClass.h"
@@ -72,6 +77,27 @@ AcApDocManager::AcApDocManager() {
   vars.defineComputed(L"DWGTITLED", RTSHORT,
                       [this] { return zhost::SysVarValue::Int(current_ && current_->isFromFile() ? 1 : 0); });
   zhost::RegisterDocumentCommands();
+  acedEditorPtr();  // "AcEditor" is in the system registry from the start
+
+  // Every command runs with an automatic write lock on the drawing current when it starts and
+  // in one undo group of that drawing. A command may close or switch drawings, so the end
+  // releases what the start took, if the drawing is still open.
+  zhost::CommandProcessor::CommandScope scope;
+  scope.begin = [this](const std::wstring& name) {
+    commandDocs_.push_back(current_);
+    if (!current_) return;
+    lockDocument(current_, AcAp::kAutoWrite);
+    current_->database()->undoRecorder().beginGroup(name);
+  };
+  scope.end = [this](const std::wstring&) {
+    if (commandDocs_.empty()) return;
+    AcApDocument* doc = commandDocs_.back();
+    commandDocs_.pop_back();
+    if (!isOpen(doc)) return;
+    doc->database()->undoRecorder().endGroup();
+    unlockDocument(doc);
+  };
+  zhost::CommandProcessor::instance().setCommandScope(scope);
 }
 
 AcApDocManager::~AcApDocManager() = default;
@@ -100,6 +126,7 @@ AcApDocumentIterator* AcApDocManager::newAcApDocumentIterator() const {
 Acad::ErrorStatus AcApDocManager::setCurDocument(AcApDocument* pDoc, AcAp::DocLockMode mode, bool activate) {
   if (!isOpen(pDoc)) return Acad::eInvalidInput;
   current_ = pDoc;
+  acdbHostApplicationServices()->setWorkingDatabase(pDoc->database());
   if (mode != AcAp::kNone) lockDocument(pDoc, mode);
   if (activate) active_ = pDoc;
   return Acad::eOk;
@@ -108,6 +135,7 @@ Acad::ErrorStatus AcApDocManager::setCurDocument(AcApDocument* pDoc, AcAp::DocLo
 Acad::ErrorStatus AcApDocManager::activateDocument(AcApDocument* pDoc, bool) {
   if (!isOpen(pDoc)) return Acad::eInvalidInput;
   current_ = active_ = pDoc;
+  acdbHostApplicationServices()->setWorkingDatabase(pDoc->database());
   return Acad::eOk;
 }
 
@@ -128,9 +156,10 @@ bool AcApDocManager::singleDocumentMode() const {
   return zhost::SysVars::instance().get(L"SDI", sdi) == RTNORM && sdi.i != 0;
 }
 
-AcApDocument* AcApDocManager::addDocument(const std::wstring& title, const std::wstring& fileName, bool fromFile) {
+AcApDocument* AcApDocManager::addDocument(const std::wstring& title, const std::wstring& fileName, bool fromFile,
+                                          AcDbDatabase* database) {
   if (singleDocumentMode() && current_) removeDocument(current_);
-  docs_.push_back(std::make_unique<AcApDocument>(title, fileName, fromFile));
+  docs_.push_back(std::make_unique<AcApDocument>(title, fileName, fromFile, database));
   AcApDocument* doc = docs_.back().get();
   activateDocument(doc);
   if (AcRxDynamicLinker* linker = zhost::Linker()) linker->broadcast(AcRx::kLoadDwgMsg, doc);
@@ -151,6 +180,7 @@ void AcApDocManager::removeDocument(AcApDocument* doc) {
   docs_.erase(it);
   AcApDocument* next = docs_.empty() ? nullptr : docs_[index > 0 ? index - 1 : 0].get();
   current_ = active_ = next;
+  acdbHostApplicationServices()->setWorkingDatabase(next ? next->database() : nullptr);
 }
 
 AcApDocument* AcApDocManager::newDocument() {
@@ -177,7 +207,10 @@ AcApDocument* AcApDocManager::openDocument(const std::wstring& path, std::wstrin
       return d.get();
     }
   }
-  return addDocument(FileNameOf(full), full, true);
+  // The drawing is read before the applications hear of the new document.
+  AcDbDatabase* database = zhost::ReadDrawingForDocument(full, error);
+  if (!database) return nullptr;
+  return addDocument(FileNameOf(full), full, true, database);
 }
 
 bool AcApDocManager::closeDocument(AcApDocument* doc, std::wstring* error) {
@@ -203,7 +236,9 @@ void AcApDocManager::shutdown() {
   }
   if (linker) linker->quitAll();
   current_ = active_ = nullptr;
+  acdbHostApplicationServices()->setWorkingDatabase(nullptr);
   docs_.clear();
+  commandDocs_.clear();
   counter_ = 0;
   zhost::lisp::Interpreter::instance().endSession();
 }

@@ -41,7 +41,10 @@ class AcApDocManager : public AcRxObject {
   // eInvalidInput for a document that is not open.
   Acad::ErrorStatus setCurDocument(AcApDocument* pDoc, AcAp::DocLockMode mode = AcAp::kNone, bool activate = false);
   Acad::ErrorStatus activateDocument(AcApDocument* pAcTargetDocument, bool bPassScript = false);
-  // Locks nest; each lock is released by one unlockDocument (eNotLocked when none is held).
+  // Locks nest: lockDocument pushes a lock of the mode (kNone counts as kWrite), unlockDocument
+  // pops the innermost one (eNotLocked when none is held); the document's myLockMode is the
+  // innermost mode, kNotLocked when none. setCurDocument and activateDocument make the
+  // document's database the working database and send nothing else.
   Acad::ErrorStatus lockDocument(AcApDocument* pDoc, AcAp::DocLockMode mode = AcAp::kWrite,
                                  const ACHAR* pGlobalCmdName = nullptr, const ACHAR* pLocalCmdName = nullptr,
                                  bool prompt = true);
@@ -62,13 +65,15 @@ class AcApDocManager : public AcRxObject {
   bool singleDocumentMode() const;
 
  private:
-  AcApDocument* addDocument(const std::wstring& title, const std::wstring& fileName, bool fromFile);
+  AcApDocument* addDocument(const std::wstring& title, const std::wstring& fileName, bool fromFile,
+                            AcDbDatabase* database = nullptr);
   void removeDocument(AcApDocument* doc);
   bool isOpen(const AcApDocument* doc) const;
 
   std::vector<std::unique_ptr<AcApDocument>> docs_;
   AcApDocument* current_ = nullptr;
   AcApDocument* active_ = nullptr;
+  std::vector<AcApDocument*> commandDocs_;  // the drawing of each running command
   int counter_ = 0;
 };
 

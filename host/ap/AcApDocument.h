@@ -28,7 +28,9 @@ class AcApDocument : public AcRxObject {
   ACRX_DECLARE_MEMBERS(AcApDocument);
 
   // title: "Drawing1.dwg" or the file name; fileName: the path (the title for a new drawing).
-  AcApDocument(const std::wstring& title, const std::wstring& fileName, bool fromFile);
+  // database: the drawing read from the file (the document takes it); null for a new drawing.
+  AcApDocument(const std::wstring& title, const std::wstring& fileName, bool fromFile,
+               AcDbDatabase* database = nullptr);
   ~AcApDocument() override;
   AcApDocument(const AcApDocument&) = delete;
   AcApDocument& operator=(const AcApDocument&) = delete;
@@ -44,6 +46,8 @@ class AcApDocument : public AcRxObject {
 
   // Host side
   bool isFromFile() const { return fromFile_; }
+  // After a successful save: the drawing is now that file (path, title, from a file).
+  void setSavedFileName(const std::wstring& path);
   zhost::lisp::Environment& lispEnvironment() { return lisp_; }
   int lockCount() const { return static_cast<int>(locks_.size()); }
   void pushLock(AcAp::DocLockMode mode) { locks_.push_back(mode); }

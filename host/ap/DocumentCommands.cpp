@@ -1,7 +1,14 @@
-// NEW, OPEN and CLOSE.
+// NEW and CLOSE; the file commands (OPEN, SAVE, SAVEAS) and the editing commands join here.
 #include "host/ap/AcApDocManager.h"
+#include "host/ap/FileCommands.h"
 #include "host/ed/CommandLine.h"
 #include "host/ed/CommandProcessor.h"
+#include "host/ed/DrawCommands.h"
+#include "host/ed/EditCommands.h"
+#include "host/ed/LayerCommand.h"
+#include "host/ed/ListCommand.h"
+#include "host/ed/SetvarCommand.h"
+#include "host/ed/UndoCommand.h"
 
 namespace zhost {
 
@@ -14,21 +21,6 @@ void SayCurrent() {
 
 void NewDrawing() {
   if (acDocManagerPtr()->newDocument()) SayCurrent();
-}
-
-void OpenDrawing() {
-  std::wstring path;
-  if (CommandProcessor::instance().getInput(L"Enter name of drawing to open: ", path) != RTNORM) return;
-  if (path.empty()) return;
-  if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
-  std::wstring error;
-  AcApDocument* doc = acDocManagerPtr()->openDocument(path, &error);
-  if (!doc) {
-    PrintLine(error);
-    return;
-  }
-  PrintLine(L"Opened \"" + std::wstring(doc->fileName()) +
-            L"\" as an empty drawing (this host does not read drawing contents yet).");
 }
 
 void CloseDrawing() {
@@ -46,8 +38,14 @@ void RegisterDocumentCommands() {
   CommandProcessor& processor = CommandProcessor::instance();
   processor.addBuiltin(L"NEW", NewDrawing);
   processor.addBuiltin(L"QNEW", NewDrawing);
-  processor.addBuiltin(L"OPEN", OpenDrawing);
   processor.addBuiltin(L"CLOSE", CloseDrawing);
+  RegisterFileCommands();  // OPEN, SAVE, SAVEAS
+  RegisterDrawCommands();
+  RegisterEditCommands();
+  RegisterLayerCommand();
+  RegisterListCommand();
+  RegisterSetvarCommand();
+  RegisterUndoCommand();
 }
 
 }  // namespace zhost

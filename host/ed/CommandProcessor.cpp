@@ -3,6 +3,8 @@
 
 #include "host/ed/AcEdCommandStack.h"
 #include "host/ed/CommandLine.h"
+#include "host/ed/EditorReactor.h"
+#include "host/ed/SelectionSet.h"
 #include "host/ed/LispInterpreter.h"
 #include "host/ed/UpperCase.h"
 #include "host/mfc/Exceptions.h"
@@ -28,6 +30,19 @@ void Echo(const std::wstring& text) {
   MarkInputEchoed();
 }
 
+// Reactor callbacks are module code: what they throw stays here.
+template <class Fn>
+void NotifyEditor(Fn fn) {
+  acedEditor->notify([&](AcEditorReactor* r) {
+    try {
+      fn(r);
+    } catch (CException* e) {
+      e->Delete();
+    } catch (...) {
+    }
+  });
+}
+
 }  // namespace
 
 CommandProcessor& CommandProcessor::instance() {
@@ -48,6 +63,9 @@ void CommandProcessor::reset() {
   lineRest_.clear();
   lookahead_.clear();
   active_.clear();
+  outcomes_.clear();
+  lispDepth_ = 0;
+  lispCancelled_ = false;
   lastCommand_.clear();
   promptRequested_ = false;
   quit_ = false;
@@ -190,6 +208,8 @@ void CommandProcessor::execute(const std::wstring& line) {
     return;
   }
   lineRest_.clear();
+  std::wstring unknown = UpperCase(name);
+  NotifyEditor([&](AcEditorReactor* r) { r->unknownCommand(unknown.c_str(), nullptr); });
   PrintLine(L"Unknown command \"" + UpperCase(name) + L"\". Type a command name, or a LISP expression in parentheses.");
 }
 
@@ -227,32 +247,71 @@ bool CommandProcessor::runCommand(const std::wstring& typed) {
   lisp::Interpreter& lisp = lisp::Interpreter::instance();
   std::wstring function = L"C:" + UpperCase(name);
   if (!lisp.isFunction(function)) return false;
+  std::wstring typedName = L"(" + function + L")";
+  NotifyEditor([&](AcEditorReactor* r) { r->lispWillStart(typedName.c_str()); });
+  ++lispDepth_;
+  if (lispDepth_ == 1) lispCancelled_ = false;
   try {
     lisp::ValuePtr value = lisp.call(function, {});
     if (!lisp::IsVoid(value)) WriteText(lisp::Prin1(value));
   } catch (const lisp::LispError& e) {
     PrintLine(L"; error: " + e.message);
   }
+  bool cancelled = --lispDepth_ == 0 && lispCancelled_;
+  NotifyEditor([&](AcEditorReactor* r) { cancelled ? r->lispCancelled() : r->lispEnded(); });
   return true;
+}
+
+void CommandProcessor::failCommand() {
+  if (!outcomes_.empty()) outcomes_.back() = kFailed;
+}
+
+void CommandProcessor::noteCancel() {
+  if (!outcomes_.empty() && outcomes_.back() == kCompleted) outcomes_.back() = kCancelled;
+  if (lispDepth_ > 0) lispCancelled_ = true;
 }
 
 void CommandProcessor::runNamed(const std::wstring& name, const std::function<void()>& body) {
   active_.push_back(name);
+  outcomes_.push_back(kCompleted);
+  NotifyEditor([&](AcEditorReactor* r) { r->commandWillStart(name.c_str()); });
   try {
+    if (scope_.begin) scope_.begin(name);
     body();
   } catch (CException* e) {
     e->Delete();
+    outcomes_.back() = kFailed;
     PrintLine(L"The command " + name + L" ended with an exception.");
   } catch (...) {
+    outcomes_.back() = kFailed;
     PrintLine(L"The command " + name + L" ended with an exception.");
   }
+  try {
+    if (scope_.end) scope_.end(name);
+  } catch (CException* e) {
+    e->Delete();
+  } catch (...) {
+  }
+  Outcome outcome = outcomes_.back();
+  NotifyEditor([&](AcEditorReactor* r) {
+    if (outcome == kCompleted) r->commandEnded(name.c_str());
+    else if (outcome == kCancelled) r->commandCancelled(name.c_str());
+    else r->commandFailed(name.c_str());
+  });
+  outcomes_.pop_back();
   active_.pop_back();
+  if (active_.empty()) ClearUsedPickfirst();
 }
 
 void CommandProcessor::runLisp(const std::wstring& text) {
+  NotifyEditor([&](AcEditorReactor* r) { r->lispWillStart(text.c_str()); });
+  ++lispDepth_;
+  if (lispDepth_ == 1) lispCancelled_ = false;
   lisp::ValuePtr value;
   // As on the command line, the value follows what the expression printed itself.
   if (lisp::Interpreter::instance().evalText(text, &value) && !lisp::IsVoid(value)) WriteText(lisp::Prin1(value));
+  bool cancelled = --lispDepth_ == 0 && lispCancelled_;
+  NotifyEditor([&](AcEditorReactor* r) { cancelled ? r->lispCancelled() : r->lispEnded(); });
 }
 
 void CommandProcessor::runDirective(const std::wstring& line) {
@@ -284,7 +343,10 @@ int CommandProcessor::getInput(const std::wstring& prompt, std::wstring& line) {
     Input input;
     if (!available || !nextInput(input)) return RTNONE;
     Echo(input.cancel ? L"*Cancel*" : input.text);
-    if (input.cancel) return RTCAN;
+    if (input.cancel) {
+      noteCancel();
+      return RTCAN;
+    }
     std::wstring text = Trim(input.text);
     if (text.empty() || text[0] != L'(') {
       line = input.text;

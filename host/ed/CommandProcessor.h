@@ -59,6 +59,19 @@ class CommandProcessor {
   // it. Returns RTNORM, RTCAN (ESC, "*cancel*") or RTNONE (no more input).
   int getInput(const std::wstring& prompt, std::wstring& line);
 
+  // Puts text back as the next input (the rest of an answer that ended at a blank).
+  void pushInput(const std::wstring& text) { lineRest_.push_front(text); }
+
+  // What the document layer does around every command (the automatic document lock and the
+  // undo group); begin runs after commandWillStart, end before commandEnded.
+  struct CommandScope {
+    std::function<void(const std::wstring& name)> begin;
+    std::function<void(const std::wstring& name)> end;
+  };
+  void setCommandScope(CommandScope scope) { scope_ = std::move(scope); }
+  // The running command reports a failure: its reactors hear commandFailed.
+  void failCommand();
+
   void post(const std::wstring& text);
   void requestPrompt() { promptRequested_ = true; }
   void requestQuit() { quit_ = true; }
@@ -82,6 +95,13 @@ class CommandProcessor {
   void runLisp(const std::wstring& text);
   void runDirective(const std::wstring& line);
   void runNamed(const std::wstring& name, const std::function<void()>& body);
+  void noteCancel();
+
+  enum Outcome { kCompleted, kCancelled, kFailed };
+  std::vector<Outcome> outcomes_;  // one per running command
+  CommandScope scope_;
+  int lispDepth_ = 0;
+  bool lispCancelled_ = false;
 
   LineSource* source_ = nullptr;
   std::deque<Input> posted_;

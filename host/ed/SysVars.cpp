@@ -1,6 +1,7 @@
 // The system-variable table and the ADS functions over it.
 #include "host/ed/SysVars.h"
 
+#include "host/ed/DrawingVariables.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/UpperCase.h"
 #include "host/rx/AcRxDynamicLinker.h"
@@ -11,6 +12,7 @@ namespace zhost {
 namespace {
 
 bool IsIntType(short type) { return type == RTSHORT || type == RTLONG; }
+bool IsPointType(short type) { return type == RTPOINT || type == RT3DPOINT; }
 
 // The user's choice of SDI (0 or 1); while an application that is not MDI-aware is loaded,
 // the host is single-drawing and SDI reads 2 (or 3 when the user chose 1).
@@ -50,6 +52,12 @@ SysVars::SysVars() {
   define(L"CMDECHO", SysVarValue::Int(1), false, [](const SysVarValue& v) { return v.i == 0 || v.i == 1; });
   define(L"FILEDIA", SysVarValue::Int(1), false, [](const SysVarValue& v) { return v.i == 0 || v.i == 1; });
   define(L"PICKFIRST", SysVarValue::Int(1), false, [](const SysVarValue& v) { return v.i == 0 || v.i == 1; });
+  define(L"ERRNO", SysVarValue::Int(0));
+  define(L"LASTPOINT", SysVarValue::Point(0, 0, 0));
+  // The pick box is in drawing units here (no screen to measure pixels on).
+  define(L"PICKBOX", SysVarValue::Int(3), false, [](const SysVarValue& v) { return v.i >= 0 && v.i <= 50; });
+  define(L"APERTURE", SysVarValue::Int(10), false, [](const SysVarValue& v) { return v.i >= 1 && v.i <= 50; });
+  DefineDrawingVariables(*this);
 }
 
 void SysVars::define(const std::wstring& name, const SysVarValue& initial, bool readOnly,
@@ -85,6 +93,9 @@ int SysVars::set(const std::wstring& name, const SysVarValue& value) {
     else if (v.type != RTREAL) return RTERROR;
   } else if (e.type == RTSTR && v.type != RTSTR) {
     return RTERROR;
+  } else if (IsPointType(e.type)) {
+    if (!IsPointType(v.type)) return RTERROR;
+    if (v.type == RTPOINT && e.type == RT3DPOINT) v.p[2] = 0;
   }
   v.type = e.type;
   if (e.setter) return e.setter(v);
@@ -112,6 +123,10 @@ int acedGetVar(const ACHAR* sym, resbuf* result) {
     case RTLONG: result->resval.rlong = static_cast<int32_t>(v.i); break;
     case RTREAL: result->resval.rreal = v.r; break;
     case RTSTR: result->resval.rstring = acutNewString(v.s.c_str()); break;
+    case RTPOINT:
+    case RT3DPOINT:
+      for (int i = 0; i < 3; ++i) result->resval.rpoint[i] = v.p[i];
+      break;
     default: return RTERROR;
   }
   return RTNORM;
@@ -126,6 +141,10 @@ int acedSetVar(const ACHAR* sym, const resbuf* value) {
     case RTLONG: v.i = value->resval.rlong; break;
     case RTREAL: v.r = value->resval.rreal; break;
     case RTSTR: v.s = value->resval.rstring ? value->resval.rstring : L""; break;
+    case RTPOINT:
+    case RT3DPOINT:
+      for (int i = 0; i < 3; ++i) v.p[i] = value->resval.rpoint[i];
+      break;
     default: return RTERROR;
   }
   return zhost::SysVars::instance().set(sym, v);

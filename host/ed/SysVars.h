@@ -1,6 +1,6 @@
 // System variables: acedGetVar/acedSetVar over a table of named, typed values, some computed by
 // the layer that owns them (CMDNAMES by the command processor, SDI by the linker, DWGNAME by
-// the documents).
+// the documents, CLAYER, TEXTSIZE, TEXTSTYLE, CANNOSCALE and DBMOD by the working database).
 #pragma once
 
 #include <functional>
@@ -19,14 +19,23 @@ int acedSetVar(const ACHAR* sym, const resbuf* value);
 namespace zhost {
 
 struct SysVarValue {
-  short type = RTSHORT;  // RTSHORT, RTLONG, RTREAL or RTSTR
+  short type = RTSHORT;  // RTSHORT, RTLONG, RTREAL, RTSTR, RTPOINT or RT3DPOINT
   long long i = 0;
   double r = 0;
   std::wstring s;
+  double p[3] = {0, 0, 0};
 
   static SysVarValue Int(long long v) { SysVarValue x; x.type = RTSHORT; x.i = v; return x; }
   static SysVarValue Real(double v) { SysVarValue x; x.type = RTREAL; x.r = v; return x; }
   static SysVarValue Text(const std::wstring& v) { SysVarValue x; x.type = RTSTR; x.s = v; return x; }
+  static SysVarValue Point(double x0, double y0, double z0) {
+    SysVarValue x;
+    x.type = RT3DPOINT;
+    x.p[0] = x0;
+    x.p[1] = y0;
+    x.p[2] = z0;
+    return x;
+  }
 };
 
 class SysVars {

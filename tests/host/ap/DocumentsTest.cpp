@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "host/ap/AcApDocManager.h"
+#include "host/db/AcDbDatabase.h"
+#include "host/db/DwgFile.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/Lisp.h"
 #include "host/ed/LispInterpreter.h"
@@ -85,7 +87,11 @@ TEST_F(Documents, NewOpenCloseKeepTheCurrentDrawing) {
   EXPECT_EQ(docs->documentCount(), 3);
 
   zktest::TempDir dir;
-  zktest::WriteFileBytes(dir.file("plan.dwg"), "x");
+  {
+    AcDbDatabase drawing(true, true);
+    std::wstring error;
+    ASSERT_EQ(zhost::WriteDrawingFile(&drawing, zhost::FromUtf8(dir.file("plan.dwg")), error), Acad::eOk) << zhost::ToUtf8(error);
+  }
   RunLines({L"OPEN " + zhost::FromUtf8(dir.file("plan.dwg"))});
   EXPECT_EQ(title(), L"plan.dwg");
   EXPECT_TRUE(Contains(docs->curDocument()->fileName(), L"/plan.dwg"));
