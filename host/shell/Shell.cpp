@@ -8,6 +8,8 @@
 #include <iostream>
 
 #include "host/ap/AcApDocManager.h"
+#include "host/ap/AcApDocument.h"
+#include "host/db/DxfWriter.h"
 #include "host/db/MatchPropertiesApp.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/rx/AcRxDynamicLinker.h"
@@ -53,6 +55,22 @@ bool OpenStartDrawings(const ShellOptions& options) {
 void EndTranscriptLine() {
   const std::wstring& t = Console::instance().transcript();
   if (!t.empty() && t.back() != L'\n') Console::instance().print(L"\n");
+}
+
+// The current drawing as DXF; the summary line goes to the command line.
+bool ExportDxf(const std::string& file) {
+  AcApDocument* doc = acDocManagerPtr()->curDocument();
+  AcDbDatabase* db = doc ? doc->database() : nullptr;
+  std::wstring path = FromUtf8(file), error;
+  DxfSummary summary;
+  if (!db) error = L"no current drawing to export";
+  if (db && WriteDxf(db, path, error, &summary)) {
+    EndTranscriptLine();
+    Console::instance().print(DxfSummaryLine(summary, path) + L"\n");
+    return true;
+  }
+  Fail("cannot export DXF: " + ToUtf8(error));
+  return false;
 }
 
 }  // namespace
@@ -102,6 +120,7 @@ int RunShell(const std::vector<std::string>& args, std::istream& input) {
   processor.setSource(&source);
   processor.run();
   processor.setSource(nullptr);
+  if (!options.dxfFile.empty() && !ExportDxf(options.dxfFile)) status = kFailure;
 
   docs->shutdown();
   EndTranscriptLine();

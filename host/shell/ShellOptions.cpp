@@ -33,7 +33,9 @@ bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& optio
     if (arg == "--open") {
       if (!value(v)) return false;
       options.openFiles.push_back(v);
-    } else if (arg == "--save" || arg == "--dxf" || arg == "--svg") {
+    } else if (arg == "--dxf") {
+      if (!value(options.dxfFile)) return false;
+    } else if (arg == "--save" || arg == "--svg") {
       if (!value(v)) return false;
       error = "option " + arg + " is not available yet: this host cannot write drawing files so far";
       return false;

@@ -53,7 +53,7 @@ TEST(Zhost, OptionErrorsAreRefusedWithAMessage) {
     const char* message;
   } cases[] = {
       {{"--save", "x.dwg"}, "--save is not available yet"},
-      {{"--dxf", "x.dxf"}, "--dxf is not available yet"},
+      {{"--dxf"}, "option --dxf needs a value"},
       {{"--svg", "x.svg"}, "--svg is not available yet"},
       {{"--bogus"}, "unknown option --bogus"},
       {{"--module"}, "option --module needs a value"},
