@@ -1,7 +1,14 @@
-// Splitting list texts and taking the file name of a path.
+// Splitting list texts, taking the file name of a path, and the layer and text-style names of
+// a drawing.
 #include "acadobjects/TextLists.h"
 
 #include <algorithm>
+
+#include "acadobjects/ServiceGuard.h"
+#include "host/db/AcDbDatabase.h"
+#include "host/db/AcDbEntity.h"
+#include "host/db/AcDbOpenObject.h"
+#include "host/db/AcDbTextStyleTable.h"
 
 int SplitList(const wchar_t* text, CStringArray& list, const wchar_t* separator) {
   list.RemoveAll();
@@ -32,4 +39,45 @@ CString FileNameOfPath(const wchar_t* path) {
   const CString full(path);
   const int slash = std::max(full.ReverseFind(L'\\'), full.ReverseFind(L'/'));
   return full.Mid(slash + 1);
+}
+
+CString EntityLayerName(const AcDbEntity* entity) {
+  if (!entity) return CString();
+  return GuardedService(L"EntityLayerName", CString(), [&] {
+    const ACHAR* name = entity->layer();
+    return CString(name ? name : L"");
+  });
+}
+
+CString EntityLayerName(AcDbObjectId id) {
+  return GuardedService(L"EntityLayerName", CString(), [&] {
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return CString();
+    const CString name = EntityLayerName(entity);
+    entity->close();
+    return name;
+  });
+}
+
+int TextStyleNames(AcDbDatabase* db, CStringArray& names) {
+  names.RemoveAll();
+  if (!db) return 0;
+  return GuardedService(L"TextStyleNames", 0, [&] {
+    AcDbTextStyleTable* table = nullptr;
+    if (db->getTextStyleTable(table, AcDb::kForRead) != Acad::eOk) return 0;
+    AcDbTextStyleTableIterator* it = nullptr;
+    table->newIterator(it);
+    table->close();
+    for (; it && !it->done(); it->step()) {
+      AcDbTextStyleTableRecord* style = nullptr;
+      if (it->getRecord(style, AcDb::kForRead) != Acad::eOk) continue;
+      const CString name(style->nameString().c_str());
+      style->close();
+      bool known = name.IsEmpty();
+      for (INT_PTR i = 0; i < names.GetSize() && !known; ++i) known = names[i].CompareNoCase(name) == 0;
+      if (!known) names.Add(name);
+    }
+    delete it;
+    return static_cast<int>(names.GetSize());
+  });
 }

@@ -1,5 +1,7 @@
-// The document-lock release used by the lifecycle and the palette. The program takes no
-// document locks yet: the release forwards to the document services once they keep the list.
+// The document-lock release used by the lifecycle and the palette: every lock the document
+// services took and still hold is given back.
 #include "frame/DocumentLocks.h"
 
-void ReleaseHeldDocumentLocks() {}
+#include "acadobjects/DocLocks.h"
+
+void ReleaseHeldDocumentLocks() { UnlockAll(); }
