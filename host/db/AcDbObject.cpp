@@ -540,6 +540,17 @@ Acad::ErrorStatus AcDbObject::dwgOutFields(AcDbDwgFiler* filer) const {
   return filer->filerStatus();
 }
 
+namespace {
+
+// The group codes extended data can hold: anything else in a file is damage, refused before a
+// value is allocated for it.
+bool IsFiledXDataCode(int code) {
+  return (code >= 1000 && code <= 1005) || (code >= 1010 && code <= 1013) || (code >= 1040 && code <= 1042) ||
+         code == 1070 || code == 1071;
+}
+
+}  // namespace
+
 Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
   assertWriteEnabled();
   if (!filer) return Acad::eNullPtr;
@@ -572,7 +583,7 @@ Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
   for (Adesk::Int32 i = 0; i < groups && filer->filerStatus() == Acad::eOk; ++i) {
     Adesk::Int16 code = 0;
     if (filer->readInt16(&code) != Acad::eOk) break;
-    if (code < 1000 || code > 1071) {
+    if (!IsFiledXDataCode(code)) {
       filer->setFilerStatus(Acad::eDwgObjectImproperlyRead);
       break;
     }

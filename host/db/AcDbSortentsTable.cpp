@@ -2,6 +2,7 @@
 #include "host/db/AcDbSortentsTable.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "host/db/AcDbBlockTable.h"
 #include "host/db/AcDbDwgFiler.h"
@@ -28,12 +29,15 @@ AcDbSortentsTable::~AcDbSortentsTable() = default;
 std::vector<AcDbObjectId> AcDbSortentsTable::fullOrder() const {
   const AcDbBlockTableRecord* block = AcDbBlockTableRecord::cast(zhost::PeekObject(block_));
   std::vector<AcDbObjectId> owned = block ? block->entityIds() : std::vector<AcDbObjectId>();
+  // Sets keep this linear in the size of the block: it runs for every selection and pick.
+  std::unordered_set<AcDbObjectId> inBlock(owned.begin(), owned.end());
+  std::unordered_set<AcDbObjectId> placed;
   std::vector<AcDbObjectId> out;
+  out.reserve(owned.size());
   for (const AcDbObjectId& id : order_)
-    if (std::find(owned.begin(), owned.end(), id) != owned.end() && std::find(out.begin(), out.end(), id) == out.end())
-      out.push_back(id);
+    if (inBlock.count(id) && placed.insert(id).second) out.push_back(id);
   for (const AcDbObjectId& id : owned)
-    if (std::find(out.begin(), out.end(), id) == out.end()) out.push_back(id);
+    if (placed.insert(id).second) out.push_back(id);
   return out;
 }
 

@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <map>
 #include <memory>
+#include <unordered_set>
 
 #include "host/db/AcDbBlockTable.h"
 #include "host/db/AcDbDatabase.h"
@@ -91,8 +92,9 @@ bool Passes(AcDbObjectId id, const EntityFilter& filter) {
 
 std::vector<AcDbObjectId> Filtered(const std::vector<AcDbObjectId>& ids, const EntityFilter& filter) {
   std::vector<AcDbObjectId> out;
+  std::unordered_set<AcDbObjectId> seen;  // keeps the selection linear in the drawing's size
   for (AcDbObjectId id : ids)
-    if (!id.isErased() && Passes(id, filter)) AddUnique(out, id);
+    if (!id.isNull() && !id.isErased() && Passes(id, filter) && seen.insert(id).second) out.push_back(id);
   return out;
 }
 
