@@ -29,7 +29,7 @@
 #include "host/db/AcDbText.h"
 #include "host/db/DxfWriter.h"
 #include "host/win/TextConv.h"
-#include "tests/host/dxf/EzdxfReader.h"
+#include "tests/support/EzdxfReader.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ZhostRun.h"
 

@@ -1,5 +1,5 @@
 // Runs python3 -c with the reader script, without a shell, and collects what it prints.
-#include "tests/host/dxf/EzdxfReader.h"
+#include "tests/support/EzdxfReader.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
