@@ -9,6 +9,7 @@
 
 #include "host/ap/AcApDocManager.h"
 #include "host/ap/AcApDocument.h"
+#include "host/db/DwgFile.h"
 #include "host/db/DxfWriter.h"
 #include "host/db/MatchPropertiesApp.h"
 #include "host/ed/CommandProcessor.h"
@@ -73,6 +74,20 @@ bool ExportDxf(const std::string& file) {
   return false;
 }
 
+bool SaveDrawing(const std::string& file) {
+  AcApDocument* doc = acDocManagerPtr()->curDocument();
+  AcDbDatabase* db = doc ? doc->database() : nullptr;
+  std::wstring path = FromUtf8(file), error;
+  if (!db) error = L"no current drawing to save";
+  if (db && WriteDrawingFile(db, path, error) == Acad::eOk) {
+    EndTranscriptLine();
+    Console::instance().print(L"Saved the current drawing as " + path + L".\n");
+    return true;
+  }
+  Fail("cannot save the drawing: " + ToUtf8(error));
+  return false;
+}
+
 }  // namespace
 
 std::string ProgramFolder() {
@@ -120,6 +135,7 @@ int RunShell(const std::vector<std::string>& args, std::istream& input) {
   processor.setSource(&source);
   processor.run();
   processor.setSource(nullptr);
+  if (!options.saveFile.empty() && !SaveDrawing(options.saveFile)) status = kFailure;
   if (!options.dxfFile.empty() && !ExportDxf(options.dxfFile)) status = kFailure;
 
   docs->shutdown();

@@ -35,9 +35,11 @@ bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& optio
       options.openFiles.push_back(v);
     } else if (arg == "--dxf") {
       if (!value(options.dxfFile)) return false;
-    } else if (arg == "--save" || arg == "--svg") {
+    } else if (arg == "--save") {
+      if (!value(options.saveFile)) return false;
+    } else if (arg == "--svg") {
       if (!value(v)) return false;
-      error = "option " + arg + " is not available yet: this host cannot write drawing files so far";
+      error = "option --svg is not available yet: this host has no display rendering so far";
       return false;
     } else if (arg == "--appdata") {
       if (!value(options.appData)) return false;

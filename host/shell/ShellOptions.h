@@ -9,6 +9,7 @@ namespace zhost {
 struct ShellOptions {
   std::vector<std::string> openFiles;
   std::string appData;
+  std::string saveFile;  // --save: save the current drawing there when the scripts end
   std::string dxfFile;  // --dxf: export the current drawing there when the scripts end
   std::vector<std::string> modules;
   bool defaultModules = true;

@@ -52,7 +52,8 @@ TEST(Zhost, OptionErrorsAreRefusedWithAMessage) {
     std::vector<std::string> args;
     const char* message;
   } cases[] = {
-      {{"--save", "x.dwg"}, "--save is not available yet"},
+      {{"--save"}, "option --save needs a value"},
+      {{"--save", "/no/such/folder/x.dwg"}, "cannot save the drawing"},
       {{"--dxf"}, "option --dxf needs a value"},
       {{"--svg", "x.svg"}, "--svg is not available yet"},
       {{"--bogus"}, "unknown option --bogus"},
@@ -64,6 +65,17 @@ TEST(Zhost, OptionErrorsAreRefusedWithAMessage) {
     EXPECT_NE(r.exitCode, 0) << c.message;
     EXPECT_TRUE(Has(r.err, c.message)) << r.err;
   }
+}
+
+TEST(Zhost, SaveWritesTheCurrentDrawingThatOpenReadsBack) {
+  zktest::TempDir dir;
+  const std::string drawing = dir.file("saved.dwg");
+  auto r = RunZhost({"--no-modules", "--save", drawing}, "LINE\n0,0\n10,0\n\n");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "Saved the current drawing as " + drawing)) << r.out;
+  r = RunZhost({"--no-modules", "--open", drawing}, "LIST\nALL\n\n");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "LINE")) << r.out;
 }
 
 TEST(Zhost, StandardInputQuitAndQuiet) {
