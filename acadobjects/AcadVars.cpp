@@ -8,10 +8,13 @@
 #include "acadobjects/DocumentServices.h"
 #include "acadobjects/ServiceGuard.h"
 #include "frame/ResourceString.h"
+#include "host/db/AcDbAnnotativeObjectPE.h"
 #include "host/db/AcDbDatabase.h"
+#include "host/db/AcDbEntity.h"
 #include "host/db/AcDbHostApplicationServices.h"
 #include "host/ed/CommandLine.h"
 #include "host/ed/SysVars.h"
+#include "host/rx/AcRxClass.h"
 #include "host/win/WideFormat.h"
 
 namespace {
@@ -134,10 +137,19 @@ bool IsAnnotativeScaleName(const wchar_t* scale) {
 }
 
 bool SetAnnotative(AcDbEntity* entity, bool on) {
-  // The annotative state lives behind a protocol extension of the entity classes, which the
-  // host's database does not offer yet: nothing can be changed, and the caller is told so.
-  (void)entity;
-  (void)on;
-  TraceMsg(L"SetAnnotative: no annotative protocol extension\n");
-  return false;
+  if (!entity) return false;
+  AcDbAnnotativeObjectPE* pe =
+      AcDbAnnotativeObjectPE::cast(entity->isA()->queryX(AcDbAnnotativeObjectPE::desc()));
+  if (!pe) {
+    TraceMsg(L"SetAnnotative: no annotative protocol extension\n");
+    return false;
+  }
+  if (pe->annotative(entity) == on) return false;
+  if (!entity->isWriteEnabled() && entity->upgradeOpen() != Acad::eOk) {
+    TraceMsg(L"SetAnnotative: the entity cannot be opened for write\n");
+    return false;
+  }
+  Acad::ErrorStatus es = pe->setAnnotative(entity, on);
+  if (es != Acad::eOk) TraceMsgF(L"SetAnnotative: error %d\n", static_cast<int>(es));
+  return es == Acad::eOk;
 }
