@@ -121,19 +121,13 @@ Acad::ErrorStatus AcDb3PointAngularDimension::dwgOutFields(AcDbDwgFiler* filer) 
   assertReadEnabled();
   Acad::ErrorStatus es = AcDbDimension::dwgOutFields(filer);
   if (es != Acad::eOk) return es;
-  filer->writeInt16(1);
-  forEachField(*this, [filer](const auto& field) { zhost::FileOut(filer, field); });
-  return filer->filerStatus();
+  return zhost::FileOutVersioned(filer, 1, [this](auto&& file) { forEachField(*this, file); });
 }
 
 Acad::ErrorStatus AcDb3PointAngularDimension::dwgInFields(AcDbDwgFiler* filer) {
   assertWriteEnabled();
   Acad::ErrorStatus es = AcDbDimension::dwgInFields(filer);
   if (es != Acad::eOk) return es;
-  Adesk::Int16 version = 0;
-  filer->readInt16(&version);
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
-  if (version != 1) return Acad::eDwgObjectImproperlyRead;
-  forEachField(*this, [filer](auto& field) { zhost::FileIn(filer, field); });
-  return filer->filerStatus();
+  es = zhost::FileInVersioned(filer, 1, [this](auto&& file) { forEachField(*this, file); });
+  return es;
 }

@@ -222,21 +222,15 @@ Acad::ErrorStatus AcDbBlockReference::dwgOutFields(AcDbDwgFiler* filer) const {
   assertReadEnabled();
   Acad::ErrorStatus es = AcDbEntity::dwgOutFields(filer);
   if (es != Acad::eOk) return es;
-  filer->writeInt16(kBlockReferenceVersion);
-  forEachField(*this, [filer](const auto& field) { zhost::FileOut(filer, field); });
-  return filer->filerStatus();
+  return zhost::FileOutVersioned(filer, kBlockReferenceVersion, [this](auto&& file) { forEachField(*this, file); });
 }
 
 Acad::ErrorStatus AcDbBlockReference::dwgInFields(AcDbDwgFiler* filer) {
   assertWriteEnabled();
   Acad::ErrorStatus es = AcDbEntity::dwgInFields(filer);
   if (es != Acad::eOk) return es;
-  Adesk::Int16 version = 0;
-  filer->readInt16(&version);
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
-  if (version != kBlockReferenceVersion) return Acad::eDwgObjectImproperlyRead;
-  forEachField(*this, [filer](auto& field) { zhost::FileIn(filer, field); });
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+  es = zhost::FileInVersioned(filer, kBlockReferenceVersion, [this](auto&& file) { forEachField(*this, file); });
+  if (es != Acad::eOk) return es;
   if (!UsableFactor(scale_.sx) || !UsableFactor(scale_.sy) || !UsableFactor(scale_.sz))
     return Acad::eDwgObjectImproperlyRead;
   return Acad::eOk;

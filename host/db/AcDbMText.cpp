@@ -288,21 +288,15 @@ Acad::ErrorStatus AcDbMText::dwgOutFields(AcDbDwgFiler* filer) const {
   assertReadEnabled();
   Acad::ErrorStatus es = AcDbEntity::dwgOutFields(filer);
   if (es != Acad::eOk) return es;
-  filer->writeInt16(kMTextVersion);
-  forEachField(*this, [filer](const auto& field) { zhost::FileOut(filer, field); });
-  return filer->filerStatus();
+  return zhost::FileOutVersioned(filer, kMTextVersion, [this](auto&& file) { forEachField(*this, file); });
 }
 
 Acad::ErrorStatus AcDbMText::dwgInFields(AcDbDwgFiler* filer) {
   assertWriteEnabled();
   Acad::ErrorStatus es = AcDbEntity::dwgInFields(filer);
   if (es != Acad::eOk) return es;
-  Adesk::Int16 version = 0;
-  filer->readInt16(&version);
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
-  if (version != kMTextVersion) return Acad::eDwgObjectImproperlyRead;
-  forEachField(*this, [filer](auto& field) { zhost::FileIn(filer, field); });
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+  es = zhost::FileInVersioned(filer, kMTextVersion, [this](auto&& file) { forEachField(*this, file); });
+  if (es != Acad::eOk) return es;
   if (attachment_ < kTopLeft || attachment_ > kBottomRight || direction_.isZeroLength()) return Acad::eDwgObjectImproperlyRead;
   return Acad::eOk;
 }

@@ -327,21 +327,15 @@ Acad::ErrorStatus AcDbText::dwgOutFields(AcDbDwgFiler* filer) const {
   assertReadEnabled();
   Acad::ErrorStatus es = AcDbEntity::dwgOutFields(filer);
   if (es != Acad::eOk) return es;
-  filer->writeInt16(kTextVersion);
-  forEachField(*this, [filer](const auto& field) { zhost::FileOut(filer, field); });
-  return filer->filerStatus();
+  return zhost::FileOutVersioned(filer, kTextVersion, [this](auto&& file) { forEachField(*this, file); });
 }
 
 Acad::ErrorStatus AcDbText::dwgInFields(AcDbDwgFiler* filer) {
   assertWriteEnabled();
   Acad::ErrorStatus es = AcDbEntity::dwgInFields(filer);
   if (es != Acad::eOk) return es;
-  Adesk::Int16 version = 0;
-  filer->readInt16(&version);
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
-  if (version != kTextVersion) return Acad::eDwgObjectImproperlyRead;
-  forEachField(*this, [filer](auto& field) { zhost::FileIn(filer, field); });
-  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+  es = zhost::FileInVersioned(filer, kTextVersion, [this](auto&& file) { forEachField(*this, file); });
+  if (es != Acad::eOk) return es;
   if (horzMode_ < AcDb::kTextLeft || horzMode_ > AcDb::kTextFit || vertMode_ < AcDb::kTextBase ||
       vertMode_ > AcDb::kTextTop)
     return Acad::eDwgObjectImproperlyRead;

@@ -54,6 +54,26 @@ inline void FileIn(AcDbDwgFiler* f, AcGeScale3d& v) { f->readScale3d(&v); }
 inline void FileIn(AcDbDwgFiler* f, std::wstring& v) { f->readString(v); }
 inline void FileIn(AcDbDwgFiler* f, AcDbHardPointerId& v) { f->readHardPointerId(&v); }
 
+// A class's own part of a record: its version number, then every field that `visit` hands to the
+// filing function it is given (visit calls the class's forEachField).
+template <class Visit>
+Acad::ErrorStatus FileOutVersioned(AcDbDwgFiler* f, Adesk::Int16 version, Visit&& visit) {
+  f->writeInt16(version);
+  visit([f](const auto& field) { FileOut(f, field); });
+  return f->filerStatus();
+}
+
+// Reads what FileOutVersioned wrote; any other version is a damaged record.
+template <class Visit>
+Acad::ErrorStatus FileInVersioned(AcDbDwgFiler* f, Adesk::Int16 version, Visit&& visit) {
+  Adesk::Int16 filed = 0;
+  f->readInt16(&filed);
+  if (f->filerStatus() != Acad::eOk) return f->filerStatus();
+  if (filed != version) return Acad::eDwgObjectImproperlyRead;
+  visit([f](auto& field) { FileIn(f, field); });
+  return f->filerStatus();
+}
+
 // An object for reading: the caller's own open object is read in place, any other is opened
 // for read and closed again at the end.
 template <class T>
