@@ -86,7 +86,8 @@ enum ErrorStatus {
   eCannotScaleNonUniformly = 77,
   ePointNotOnEntity = 78,
   // A class's dwgInFields asks to be kept as a proxy (the file reader does so).
-  eMakeMeProxy = 79,
+  // The status number modules compare with and print in their traces.
+  eMakeMeProxy = 301,
 };
 
 }  // namespace Acad
