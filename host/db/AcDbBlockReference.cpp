@@ -196,6 +196,40 @@ Acad::ErrorStatus AcDbBlockReference::subGetGeomExtents(AcDbExtents& extents) co
   return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbBlockReference::subIntersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
+                                                       AcGePoint3dArray& points, Adesk::GsMarker,
+                                                       Adesk::GsMarker) const {
+  assertReadEnabled();
+  if (!pEnt) return Acad::eInvalidInput;
+  zhost::ReadAccess<AcDbBlockTableRecord> block(block_);
+  if (!block.get()) return block_.isNull() ? Acad::eNullObjectId : Acad::eWasOpenForWrite;
+  AcGeMatrix3d xform = blockTransform();
+  for (const AcDbObjectId& id : LiveEntities(block.get())) {
+    zhost::ReadAccess<AcDbEntity> entity(id);
+    AcDbEntity* copy = nullptr;
+    if (!entity.get() || entity.get()->getTransformedCopy(xform, copy) != Acad::eOk || !copy) {
+      delete copy;
+      continue;
+    }
+    AcGePoint3dArray found;
+    copy->intersectWith(pEnt, intType, found);
+    delete copy;
+    for (int i = 0; i < found.length(); ++i) {
+      bool known = false;
+      for (int j = 0; j < points.length() && !known; ++j) known = points[j].isEqualTo(found[i]);
+      if (!known) points.append(found[i]);
+    }
+  }
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::subIntersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
+                                                       const AcGePlane&, AcGePoint3dArray& points,
+                                                       Adesk::GsMarker thisGsMarker,
+                                                       Adesk::GsMarker otherGsMarker) const {
+  return subIntersectWith(pEnt, intType, points, thisGsMarker, otherGsMarker);
+}
+
 Acad::ErrorStatus AcDbBlockReference::subGetOsnapPoints(AcDb::OsnapMode osnapMode, Adesk::GsMarker,
                                                         const AcGePoint3d&, const AcGePoint3d&, const AcGeMatrix3d&,
                                                         AcGePoint3dArray& snapPoints, AcDbIntArray&) const {

@@ -35,6 +35,12 @@ class AcDbBlockReference : public AcDbEntity {
   void subList() const override;
   // The block's entity extents through blockTransform() (eInvalidExtents for an empty block).
   Acad::ErrorStatus subGetGeomExtents(AcDbExtents& extents) const override;
+  // The intersections of the block's entities (through blockTransform()) with pEnt.
+  Acad::ErrorStatus subIntersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, AcGePoint3dArray& points,
+                                     Adesk::GsMarker thisGsMarker, Adesk::GsMarker otherGsMarker) const override;
+  Acad::ErrorStatus subIntersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, const AcGePlane& projPlane,
+                                     AcGePoint3dArray& points, Adesk::GsMarker thisGsMarker,
+                                     Adesk::GsMarker otherGsMarker) const override;
   Acad::ErrorStatus subGetOsnapPoints(AcDb::OsnapMode osnapMode, Adesk::GsMarker gsSelectionMark,
                                       const AcGePoint3d& pickPoint, const AcGePoint3d& lastPoint,
                                       const AcGeMatrix3d& viewXform, AcGePoint3dArray& snapPoints,

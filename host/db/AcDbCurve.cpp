@@ -1,10 +1,21 @@
 // The curve base: the parameter protocol's defaults and curve-curve intersections.
 #include "host/db/AcDbCurve.h"
 
+#include "host/db/AcDbBlockReference.h"
 #include "host/ge/AcGeLine3d.h"
 #include "host/rx/AcRxClass.h"
 
 ZHOST_RX_HOST_MEMBERS(AcDbCurve, AcDbEntity, nullptr)
+
+namespace {
+
+AcDb::Intersect Swapped(AcDb::Intersect type) {
+  if (type == AcDb::kExtendThis) return AcDb::kExtendArg;
+  if (type == AcDb::kExtendArg) return AcDb::kExtendThis;
+  return type;
+}
+
+}  // namespace
 
 AcDbCurve::AcDbCurve() = default;
 AcDbCurve::~AcDbCurve() = default;
@@ -63,6 +74,8 @@ Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& givenPoint, Ac
 Acad::ErrorStatus AcDbCurve::subIntersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, AcGePoint3dArray& points,
                                               Adesk::GsMarker, Adesk::GsMarker) const {
   const AcDbCurve* other = AcDbCurve::cast(pEnt);
+  // A block reference meets a curve through its contents: ask it, with the roles swapped.
+  if (!other && AcDbBlockReference::cast(pEnt)) return pEnt->intersectWith(this, Swapped(intType), points);
   if (!other) return Acad::eNotApplicable;
   std::vector<zhost::CurvePiece> mine, theirs;
   if (!getPieces(mine) || !other->getPieces(theirs)) return Acad::eOk;

@@ -17,6 +17,7 @@
 #include "host/db/AcDbOpenObject.h"
 #include "host/db/AssertionError.h"
 #include "host/db/DbDiagnostics.h"
+#include "host/db/EntityDrawHook.h"
 #include "host/db/ObjectAccess.h"
 #include "host/db/ObjectStub.h"
 #include "host/db/SymbolLookup.h"
@@ -515,7 +516,10 @@ Acad::ErrorStatus AcDbEntity::subGetGsMarkersAtSubentPath(const AcDbFullSubentPa
 
 AcDbEntity* AcDbEntity::subSubentPtr(const AcDbFullSubentPath&) const { return nullptr; }
 
-Adesk::Boolean AcDbEntity::subWorldDraw(AcGiWorldDraw*) { return true; }
+Adesk::Boolean AcDbEntity::subWorldDraw(AcGiWorldDraw* mode) {
+  zhost::HostEntityDrawFn draw = zhost::HostEntityDraw();
+  return draw ? draw(this, mode) : true;
+}
 void AcDbEntity::subViewportDraw(AcGiViewportDraw*) {}
 Adesk::UInt32 AcDbEntity::subViewportDrawLogicalFlags(AcGiViewportDraw*) { return 0; }
 

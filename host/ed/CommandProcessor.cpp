@@ -11,6 +11,7 @@
 #include "host/rx/AcRxDynamicLinker.h"
 #include "host/rx/ads.h"
 #include "host/win/Console.h"
+#include "host/win/MessageQueue.h"
 
 namespace zhost {
 
@@ -127,7 +128,12 @@ bool CommandProcessor::peekInput() {
   if (!posted_.empty() || !lineRest_.empty() || !lookahead_.empty()) return true;
   if (!source_) return false;
   std::wstring line;
-  while (source_->nextLine(line)) {
+  for (;;) {
+    // Every script line is a gap between inputs: posted messages and due timers come first,
+    // and what they post is the next input.
+    PumpMessages();
+    if (!posted_.empty() || !lookahead_.empty()) return true;
+    if (!source_->nextLine(line)) break;
     if (!line.empty() && line.back() == L'\r') line.pop_back();
     std::wstring trimmed = Trim(line);
     if (!trimmed.empty() && trimmed[0] == L';') continue;
@@ -334,6 +340,23 @@ void CommandProcessor::runDirective(const std::wstring& line) {
   } catch (...) {
     PrintLine(L"The directive %" + name + L" ended with an exception.");
   }
+}
+
+bool CommandProcessor::runDirectiveLine() {
+  if (!posted_.empty() || !lineRest_.empty() || !lookahead_.empty() || !source_ || quit_) return false;
+  std::wstring line;
+  while (source_->nextLine(line)) {
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    std::wstring trimmed = Trim(line);
+    if (!trimmed.empty() && trimmed[0] == L';') continue;
+    if (trimmed.empty() || trimmed[0] != L'%') {
+      lookahead_.push_back(line);
+      return false;
+    }
+    runDirective(trimmed);
+    return !quit_;
+  }
+  return false;
 }
 
 int CommandProcessor::getInput(const std::wstring& prompt, std::wstring& line) {

@@ -59,6 +59,11 @@ class CommandProcessor {
   // it. Returns RTNORM, RTCAN (ESC, "*cancel*") or RTNONE (no more input).
   int getInput(const std::wstring& prompt, std::wstring& line);
 
+  // Runs the script's next line when it is a directive (comments are passed over) and returns
+  // true; false, leaving the line as the next input, when it is anything else or there is none.
+  // Modal dialogs and waiting pop-up menus take the user's actions this way.
+  bool runDirectiveLine();
+
   // Puts text back as the next input (the rest of an answer that ended at a blank).
   void pushInput(const std::wstring& text) { lineRest_.push_front(text); }
 

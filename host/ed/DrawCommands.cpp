@@ -23,6 +23,7 @@
 #include "host/db/AcDbTextStyleTable.h"
 #include "host/ed/CommandLine.h"
 #include "host/ed/CommandProcessor.h"
+#include "host/ed/UcsTransform.h"
 #include "host/ed/UserInput.h"
 #include "host/ge/AcGePoint2d.h"
 #include "host/ge/AcGeVector2d.h"
@@ -89,9 +90,10 @@ Answer AskPoint(const AcGePoint3d* base, const std::wstring& prompt, int bits = 
   Answer answer;
   acedInitGet(bits, keywords);
   ads_point b, result = {0, 0, 0};
-  if (base) ToAdsPoint(*base, b);
+  // The user answers in the UCS; the commands work in the world.
+  if (base) ToAdsPoint(WorldToUcs(*base), b);
   answer.rc = acedGetPoint(base ? b : nullptr, prompt.c_str(), result);
-  if (answer.rc == RTNORM) answer.point = ToPoint(result);
+  if (answer.rc == RTNORM) answer.point = UcsToWorld(ToPoint(result));
   if (answer.rc == RTKWORD) answer.keyword = TakeKeyword();
   return answer;
 }

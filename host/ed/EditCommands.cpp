@@ -13,6 +13,7 @@
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/DrawCommands.h"
 #include "host/ed/SelectionSet.h"
+#include "host/ed/UcsTransform.h"
 #include "host/ed/UserInput.h"
 #include "host/ge/AcGeMatrix3d.h"
 #include "host/ge/AcGePlane.h"
@@ -117,9 +118,10 @@ void CopyEach(const std::vector<AcDbObjectId>& ids, const AcGeMatrix3d& xform, b
 int AskPoint(const AcGePoint3d* base, const wchar_t* prompt, AcGePoint3d& point, const wchar_t* keywords = nullptr) {
   acedInitGet(0, keywords);
   ads_point b, result = {0, 0, 0};
-  if (base) ToAdsPoint(*base, b);
+  // The user answers in the UCS; the commands work in the world.
+  if (base) ToAdsPoint(WorldToUcs(*base), b);
   int rc = acedGetPoint(base ? b : nullptr, prompt, result);
-  if (rc == RTNORM) point = ToPoint(result);
+  if (rc == RTNORM) point = UcsToWorld(ToPoint(result));
   return rc;
 }
 

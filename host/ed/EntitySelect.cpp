@@ -10,11 +10,13 @@
 #include "host/db/AcDbHostApplicationServices.h"
 #include "host/db/AcDbObjectId.h"
 #include "host/db/AcDbOpenObject.h"
+#include "host/ed/ClickFeed.h"
 #include "host/ed/CommandLine.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/HitTest.h"
 #include "host/ed/SelectionSet.h"
 #include "host/ed/SysVars.h"
+#include "host/ed/UcsTransform.h"
 #include "host/ed/UserInput.h"
 #if __has_include("host/db/AcDbBlockReference.h")
 #include "host/db/AcDbBlockReference.h"
@@ -60,7 +62,8 @@ AcGePoint3d PointOn(AcDbObjectId id) {
 
 struct Pick {
   AcDbObjectId entity;
-  AcGePoint3d point;
+  AcGePoint3d point;                  // world
+  AcGePoint3d ucsPoint;               // the same in the UCS, as the user gives and gets it
   AcGeMatrix3d xform;                 // block to world
   std::vector<AcDbObjectId> chain;    // references, innermost first
 };
@@ -118,6 +121,7 @@ int AskForPick(const ACHAR* prompt, bool nested, bool usePoint, const ads_point 
       pick.entity = EntityByHandleText(answer);
       if (!pick.entity.isNull()) {
         pick.point = PointOn(pick.entity);
+        pick.ucsPoint = WorldToUcs(pick.point);
         return RTNORM;
       }
     } else {
@@ -134,7 +138,10 @@ int AskForPick(const ACHAR* prompt, bool nested, bool usePoint, const ads_point 
         continue;
       }
       if (!usePoint) SetLastPoint(p);
-      pick.point.set(p[0], p[1], p[2]);
+      pick.ucsPoint.set(p[0], p[1], p[2]);
+      pick.point = UcsToWorld(pick.ucsPoint);
+      // A click that a message filter takes leaves the prompt waiting.
+      if (!usePoint && FeedLeftClick(pick.point)) continue;
       double aperture = PickAperture();
       std::vector<AcDbObjectId> hits = HitEntities(CurrentSpace(), pick.point, aperture);
       if (!hits.empty()) {
@@ -167,7 +174,7 @@ int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres) {
   int status = AskForPick(str, false, false, nullptr, pick);
   if (status != RTNORM) return status;
   if (zhost::AdsNameOf(pick.entity, entres) != Acad::eOk) return RTERROR;
-  if (ptres) CopyPoint(ptres, pick.point);
+  if (ptres) CopyPoint(ptres, pick.ucsPoint);
   return RTNORM;
 }
 
@@ -180,7 +187,7 @@ int acedNEntSelP(const ACHAR* str, ads_name entres, ads_point ptres, int pickfla
   int status = AskForPick(str, true, pickflag != 0, ptres, pick);
   if (status != RTNORM) return status;
   if (zhost::AdsNameOf(pick.entity, entres) != Acad::eOk) return RTERROR;
-  if (ptres) CopyPoint(ptres, pick.point);
+  if (ptres) CopyPoint(ptres, pick.ucsPoint);
   if (xformres)
     for (unsigned i = 0; i < 4; ++i)
       for (unsigned j = 0; j < 4; ++j) xformres[i][j] = pick.xform(i, j);

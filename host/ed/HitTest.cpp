@@ -16,6 +16,7 @@
 #include "host/db/AcDbSortentsTable.h"
 #include "host/ed/SysVars.h"
 #include "host/ge/AcGeLineSeg3d.h"
+#include "host/gi/PrimitiveHitTest.h"
 #if __has_include("host/db/AcDbPoint.h")
 #include "host/db/AcDbPoint.h"
 #define ZHOST_HIT_POINT 1
@@ -130,6 +131,8 @@ bool EntityDistance(const AcDbEntity* ent, const AcGePoint3d& pt, double& distan
   if (!ent) return false;
   for (const auto& entry : DistanceTable())
     if (ent->isKindOf(entry.first)) return entry.second(ent, pt, distance);
+  Adesk::GsMarker marker = 0;
+  if (DrawnDistance(ent, pt, distance, marker)) return true;
   return ExtentsDistance(ent, pt, distance);
 }
 
@@ -168,12 +171,23 @@ std::vector<AcDbObjectId> DrawOrder(AcDbObjectId blockId) {
 
 std::vector<AcDbObjectId> HitEntities(AcDbObjectId blockId, const AcGePoint3d& pt, double aperture) {
   std::vector<AcDbObjectId> hits;
+  for (const PickHit& hit : HitEntitiesWithMarkers(blockId, pt, aperture)) hits.push_back(hit.id);
+  return hits;
+}
+
+std::vector<PickHit> HitEntitiesWithMarkers(AcDbObjectId blockId, const AcGePoint3d& pt, double aperture) {
+  std::vector<PickHit> hits;
   std::vector<AcDbObjectId> order = DrawOrder(blockId);
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     AcDbEntity* ent = nullptr;
     if (acdbOpenObject(ent, *it, AcDb::kForRead) != Acad::eOk) continue;
-    double d = 0;
-    if (IsPickable(ent) && EntityDistance(ent, pt, d) && d <= aperture) hits.push_back(*it);
+    PickHit hit;
+    hit.id = *it;
+    if (IsPickable(ent) && EntityDistance(ent, pt, hit.distance) && hit.distance <= aperture) {
+      double drawnDistance = 0;
+      if (!DrawnDistance(ent, pt, drawnDistance, hit.marker)) hit.marker = 0;
+      hits.push_back(hit);
+    }
     ent->close();
   }
   return hits;

@@ -17,6 +17,7 @@
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/HitTest.h"
 #include "host/ed/SysVars.h"
+#include "host/ed/UcsTransform.h"
 #include "host/ed/UpperCase.h"
 #include "host/ed/UserInput.h"
 #include "host/rx/AcRxClass.h"
@@ -28,8 +29,16 @@ namespace {
 const int kErrPickedNothing = 7;
 const int kErrNullInput = 52;
 
+// Where and on which sub-entity a pick found an entity (acedSSNameX reports it).
+struct PickRecord {
+  Adesk::GsMarker marker = 0;
+  AcGePoint3d point;
+};
+
 struct SetStore {
   std::map<int64_t, std::vector<AcDbObjectId>> sets;
+  std::map<int64_t, std::map<AcDbObjectId, PickRecord>> picks;
+  std::map<AcDbObjectId, PickRecord> pendingPicks;  // of the acedSSGet running
   int64_t next = 1;
   std::vector<AcDbObjectId> pickfirst;
   bool pickfirstUsed = false;
@@ -123,7 +132,9 @@ std::vector<AcGePoint3d> PointList(const resbuf* rb) {
   std::vector<AcGePoint3d> pts;
   for (; rb; rb = rb->rbnext)
     if (rb->restype == RTPOINT || rb->restype == RT3DPOINT)
-      pts.emplace_back(rb->resval.rpoint[0], rb->resval.rpoint[1], rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0);
+      // The points are given in the UCS.
+      pts.push_back(UcsToWorld(AcGePoint3d(rb->resval.rpoint[0], rb->resval.rpoint[1],
+                                           rb->restype == RT3DPOINT ? rb->resval.rpoint[2] : 0)));
   return pts;
 }
 
@@ -193,6 +204,12 @@ bool TwoPoints(const std::wstring& rest, AcGePoint3d& a, AcGePoint3d& b) {
   return true;
 }
 
+void NotePick(const PickHit& hit, const AcGePoint3d& at) {
+  PickRecord& pick = Store().pendingPicks[hit.id];
+  pick.marker = hit.marker;
+  pick.point = at;
+}
+
 // The picks of one interactive answer; false for an answer that is not understood.
 bool PicksOf(const std::wstring& answer, bool everything, std::vector<AcDbObjectId>& picked) {
   std::wstring upper = UpperCase(answer);
@@ -220,10 +237,12 @@ bool PicksOf(const std::wstring& answer, bool everything, std::vector<AcDbObject
   ads_point p = {0, 0, 0};
   if (!ParsePoint(answer, p)) return false;
   SetLastPoint(p);
-  std::vector<AcDbObjectId> hits = HitEntities(CurrentSpace(), AcGePoint3d(p[0], p[1], p[2]), PickAperture());
-  if (!hits.empty()) {
-    if (everything) picked = hits;
-    else picked.push_back(hits.front());
+  AcGePoint3d at(p[0], p[1], p[2]);
+  std::vector<PickHit> hits = HitEntitiesWithMarkers(CurrentSpace(), at, PickAperture());
+  if (!everything && hits.size() > 1) hits.resize(1);
+  for (const PickHit& hit : hits) {
+    picked.push_back(hit.id);
+    NotePick(hit, at);
   }
   return true;
 }
@@ -258,8 +277,18 @@ int Finish(const std::vector<AcDbObjectId>& ids, ads_name ss) {
     SetErrno(kErrNullInput);
     return RTERROR;
   }
-  Store().previous = ids;
-  return NewSelectionSet(ids, ss);
+  SetStore& store = Store();
+  store.previous = ids;
+  int status = NewSelectionSet(ids, ss);
+  if (status == RTNORM) {
+    std::map<AcDbObjectId, PickRecord>& picks = store.picks[ss[0]];
+    for (AcDbObjectId id : ids) {
+      auto it = store.pendingPicks.find(id);
+      if (it != store.pendingPicks.end()) picks[id] = it->second;
+    }
+  }
+  store.pendingPicks.clear();
+  return status;
 }
 
 const AcGePoint3d PointOf(const void* pt) {
@@ -460,6 +489,7 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
   if (!ss) return RTERROR;
   EntityFilter rules(filter);
   if (!rules.valid()) return RTERROR;
+  Store().pendingPicks.clear();
   std::wstring mode = UpperCase(str ? str : L"");
   while (!mode.empty() && mode[0] == L'_') mode.erase(0, 1);
   bool single = mode.find(L":S") != std::wstring::npos;
@@ -481,9 +511,14 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
   } else if ((base == L"F" || base == L"WP" || base == L"CP") && pt1) {
     ids = Filtered(ByPath(PointList(static_cast<const resbuf*>(pt1)), base), rules);
   } else if (pt1 && (base.empty() || everything)) {
-    std::vector<AcDbObjectId> hits = HitEntities(CurrentSpace(), PointOf(pt1), PickAperture());
+    std::vector<PickHit> hits = HitEntitiesWithMarkers(CurrentSpace(), PointOf(pt1), PickAperture());
     if (!everything && hits.size() > 1) hits.resize(1);
-    ids = Filtered(hits, rules);
+    std::vector<AcDbObjectId> hitIds;
+    for (const PickHit& hit : hits) {
+      hitIds.push_back(hit.id);
+      NotePick(hit, PointOf(pt1));
+    }
+    ids = Filtered(hitIds, rules);
   } else if (base.empty() || mode.find(L':') != std::wstring::npos) {
     // Unknown letters before ":" flags (picking options of a screen) still pick interactively.
     int status = Interactive(single, everything, rules, ids);
@@ -496,6 +531,7 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
 
 int acedSSFree(const ads_name sname) {
   if (!sname) return RTERROR;
+  zhost::Store().picks.erase(sname[0]);
   return zhost::Store().sets.erase(sname[0]) ? RTNORM : RTERROR;
 }
 
@@ -510,6 +546,45 @@ int acedSSName(const ads_name ss, Adesk::Int32 i, ads_name entres) {
   const std::vector<AcDbObjectId>* ids = zhost::Find(ss);
   if (!ids || !entres || i < 0 || static_cast<size_t>(i) >= ids->size()) return RTERROR;
   return zhost::AdsNameOf((*ids)[static_cast<size_t>(i)], entres) == Acad::eOk ? RTNORM : RTERROR;
+}
+
+int acedSSNameX(resbuf** rbpp, const ads_name ss, const Adesk::Int32 i) {
+  using namespace zhost;
+  if (!rbpp) return RTERROR;
+  *rbpp = nullptr;
+  const std::vector<AcDbObjectId>* ids = Find(ss);
+  if (!ids || i < 0 || static_cast<size_t>(i) >= ids->size()) return RTERROR;
+  AcDbObjectId id = (*ids)[static_cast<size_t>(i)];
+  const PickRecord* pick = nullptr;
+  auto set = Store().picks.find(ss[0]);
+  if (set != Store().picks.end()) {
+    auto it = set->second.find(id);
+    if (it != set->second.end()) pick = &it->second;
+  }
+  resbuf* head = acutNewRb(RTSHORT);
+  head->resval.rint = static_cast<short>(pick ? 1 : 0);
+  resbuf* name = acutNewRb(RTENAME);
+  head->rbnext = name;
+  AdsNameOf(id, name->resval.rlname);
+  resbuf* marker = acutNewRb(RTLONG);
+  name->rbnext = marker;
+  marker->resval.rlong = pick ? static_cast<int32_t>(pick->marker) : 0;
+  if (pick) {
+    resbuf* open = acutNewRb(RTLB);
+    resbuf* kind = acutNewRb(RTSHORT);
+    resbuf* point = acutNewRb(RT3DPOINT);
+    resbuf* close = acutNewRb(RTLE);
+    kind->resval.rint = 0;
+    point->resval.rpoint[0] = pick->point.x;
+    point->resval.rpoint[1] = pick->point.y;
+    point->resval.rpoint[2] = pick->point.z;
+    marker->rbnext = open;
+    open->rbnext = kind;
+    kind->rbnext = point;
+    point->rbnext = close;
+  }
+  *rbpp = head;
+  return RTNORM;
 }
 
 int acedSSAdd(const ads_name ename, const ads_name sname, ads_name result) {

@@ -32,6 +32,11 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
 int acedSSFree(const ads_name sname);
 int acedSSLength(const ads_name sname, Adesk::Int32* len);
 int acedSSName(const ads_name ss, Adesk::Int32 i, ads_name entres);
+// *rbpp: how entity i came into the set, a new list the caller frees with acutRelRb:
+//   RTSHORT selection method (1 a pick, 0 any other way), RTENAME the entity, RTLONG the
+//   selection (GS) marker of the sub-entity picked (0 when not picked), and for a pick the
+//   point description RTLB, RTSHORT 0, RT3DPOINT the pick point, RTLE.
+int acedSSNameX(resbuf** rbpp, const ads_name ss, const Adesk::Int32 i);
 // ename and sname null: a new empty set; sname null: a new set with ename; otherwise ename is
 // added to sname (result = sname).
 int acedSSAdd(const ads_name ename, const ads_name sname, ads_name result);

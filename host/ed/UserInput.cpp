@@ -6,9 +6,11 @@
 #include <cstring>
 #include <functional>
 
+#include "host/ed/ClickFeed.h"
 #include "host/ed/CommandLine.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/SysVars.h"
+#include "host/ed/UcsTransform.h"
 #include "host/ed/UpperCase.h"
 
 namespace zhost {
@@ -50,6 +52,9 @@ std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
   }
 }
 
+// A reader's result for a click that a message filter took: the prompt waits for the next input.
+const int kSwallowed = -10000;
+
 // What one prompt asks for: how to read an answer and which checks apply.
 struct Request {
   std::wstring prompt;
@@ -77,6 +82,7 @@ int Ask(const Request& request) {
       return RTKWORD;
     }
     int read = request.read(answer);
+    if (read == kSwallowed) continue;
     if (read != RTREJ) return read;
     if (request.bits & RSG_OTHER) {
       LastKeyword() = answer;
@@ -115,6 +121,7 @@ int GetPointLike(const ads_point base, const std::wstring& prompt, ads_point res
   ads_point picked = {0, 0, 0};
   Request request{prompt, bits, keywords, [&](const std::wstring& answer) {
                     if (!ParsePoint(answer, picked)) return Refuse(L"Invalid point.");
+                    if (FeedLeftClick(UcsToWorld(AcGePoint3d(picked[0], picked[1], picked[2])))) return kSwallowed;
                     return RTNORM;
                   }};
   (void)base;  // the base point only drags a rubber band on a screen
@@ -200,12 +207,25 @@ KeywordList::KeywordList(const std::wstring& text) {
       global = true;
       word.erase(0, 1);
     }
-    (global ? global_ : local_).push_back(word);
+    (global ? global_ : local_).push_back(Parse(word));
   }
 }
 
-bool KeywordList::Matches(const std::wstring& keyword, const std::wstring& answer) {
-  if (answer.empty() || answer.size() > keyword.size()) return false;
+KeywordList::Keyword KeywordList::Parse(const std::wstring& token) {
+  size_t comma = token.find(L',');
+  if (comma == std::wstring::npos || comma == 0) return {token, L""};
+  return {token.substr(0, comma), token.substr(comma + 1)};
+}
+
+bool KeywordList::Matches(const Keyword& kw, const std::wstring& answer) {
+  const std::wstring& keyword = kw.name;
+  if (answer.empty()) return false;
+  if (!kw.abbreviation.empty()) {
+    if (SameUpper(kw.abbreviation, answer)) return true;
+    return answer.size() >= kw.abbreviation.size() && answer.size() <= keyword.size() &&
+           SameUpper(keyword.substr(0, answer.size()), answer);
+  }
+  if (answer.size() > keyword.size()) return false;
   if (!SameUpper(keyword.substr(0, answer.size()), answer)) {
     // The abbreviation alone ("X" for "eXit") also answers.
     std::wstring abbreviation;
@@ -224,18 +244,26 @@ bool KeywordList::Matches(const std::wstring& keyword, const std::wstring& answe
   return answer.size() >= required;
 }
 
-std::wstring KeywordList::match(const std::wstring& answer) const {
+int KeywordList::index(const std::wstring& answer) const {
   std::wstring text = Trim(answer);
-  if (text.empty()) return L"";
+  if (text.empty()) return 0;
   if (text[0] == L'_') {
     std::wstring bare = text.substr(1);
     for (size_t i = 0; i < global_.size(); ++i)
-      if (Matches(global_[i], bare)) return i < local_.size() ? local_[i] : global_[i];
+      if (Matches(global_[i], bare)) return static_cast<int>(i) + 1;
     text = bare;
   }
-  for (const std::wstring& kw : local_)
-    if (Matches(kw, text)) return kw;
-  return L"";
+  for (size_t i = 0; i < local_.size(); ++i)
+    if (Matches(local_[i], text)) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+std::wstring KeywordList::match(const std::wstring& answer) const {
+  int place = index(answer);
+  if (place == 0) return L"";
+  size_t i = static_cast<size_t>(place - 1);
+  if (i < local_.size()) return local_[i].name;
+  return i < global_.size() ? global_[i].name : L"";
 }
 
 bool ParseReal(const std::wstring& text, double& value) {

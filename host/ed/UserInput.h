@@ -25,8 +25,9 @@
 #define RSG_NODDIST 0x1000
 
 // keywords: blank-separated; a keyword's upper-case letters are its abbreviation ("eXit" is
-// answered by "x", "ex", "exi" or "exit"). A "_" token starts the global names, which answer
-// as the local keyword at the same place. Both apply to the next input call only.
+// answered by "x", "ex", "exi" or "exit"), or the abbreviation follows a comma ("LTYPE,LT" is
+// answered by "lt", "lty" ... "ltype"). A "_" token starts the global names, which answer as
+// the local keyword at the same place. Both apply to the next input call only.
 int acedInitGet(int val, const ACHAR* kwl);
 int acedGetPoint(const ads_point pt, const ACHAR* prompt, ads_point result);
 // A point with a base point (the other corner of a box).
@@ -59,10 +60,16 @@ class KeywordList {
   bool empty() const { return local_.empty(); }
   // The local keyword the answer names, or "" when none.
   std::wstring match(const std::wstring& answer) const;
+  // The place (1 for the first local keyword) of the keyword the answer names, 0 when none.
+  int index(const std::wstring& answer) const;
 
  private:
-  static bool Matches(const std::wstring& keyword, const std::wstring& answer);
-  std::vector<std::wstring> local_, global_;
+  struct Keyword {
+    std::wstring name, abbreviation;  // abbreviation: the part after a comma, if any
+  };
+  static Keyword Parse(const std::wstring& token);
+  static bool Matches(const Keyword& keyword, const std::wstring& answer);
+  std::vector<Keyword> local_, global_;
 };
 
 // Parses "x,y", "x,y,z" or "@dx,dy[,dz]" / "@" (relative to LASTPOINT). False otherwise.

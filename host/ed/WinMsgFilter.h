@@ -6,7 +6,16 @@
 
 #include "host/win/WinTypes.h"
 
-struct tagMSG;
+// A message as a filter sees it: for mouse messages lParam holds the client point (x in the low
+// word, y in the high word) and pt the screen point.
+struct tagMSG {
+  HWND hwnd = nullptr;
+  UINT message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  DWORD time = 0;
+  POINT pt;
+};
 typedef tagMSG MSG;
 
 typedef bool (*AcedFilterWinMsgFn)(MSG* pMsg);

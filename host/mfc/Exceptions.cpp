@@ -3,3 +3,4 @@
 
 void AfxThrowInvalidArgException() { throw new CInvalidArgException(); }
 void AfxThrowMemoryException() { throw new CMemoryException(); }
+void AfxThrowUserException() { throw new CUserException(); }

@@ -14,5 +14,9 @@ class CInvalidArgException : public CException {};
 
 class CMemoryException : public CException {};
 
+// Thrown by data exchange when a field refused its text (the user has been told already).
+class CUserException : public CException {};
+
 [[noreturn]] void AfxThrowInvalidArgException();
 [[noreturn]] void AfxThrowMemoryException();
+[[noreturn]] void AfxThrowUserException();

@@ -33,6 +33,43 @@ HINSTANCE FindStringResourceHandle(UINT id) {
   return nullptr;
 }
 
+std::vector<HINSTANCE> ResourceSearchOrder() {
+  std::vector<HINSTANCE> order;
+  auto add = [&order](HINSTANCE m) {
+    if (IsModule(m) && std::find(order.begin(), order.end(), m) == order.end()) order.push_back(m);
+  };
+  AFX_MODULE_STATE* state = AfxGetModuleState();
+  add(state->m_hCurrentResourceHandle);
+  for (CDynLinkLibrary* d = state->m_pFirstDLL; d; d = d->m_pNextDLL) add(d->m_hResource);
+  add(HostModule());
+  return order;
+}
+
+namespace {
+
+template <typename T>
+const T* FindIn(const std::map<UINT, T> ResourceScript::*table, UINT id, HINSTANCE* from) {
+  for (HINSTANCE m : ResourceSearchOrder()) {
+    const auto& entries = (*ModuleResources(m)).*table;
+    auto it = entries.find(id);
+    if (it == entries.end()) continue;
+    if (from) *from = m;
+    return &it->second;
+  }
+  if (from) *from = nullptr;
+  return nullptr;
+}
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(UINT id, HINSTANCE* from) { return FindIn(&ResourceScript::dialogs, id, from); }
+const MenuTemplate* FindMenuTemplate(UINT id, HINSTANCE* from) { return FindIn(&ResourceScript::menus, id, from); }
+const ImageResource* FindIconResource(UINT id, HINSTANCE* from) { return FindIn(&ResourceScript::icons, id, from); }
+const ImageResource* FindBitmapResource(UINT id, HINSTANCE* from) { return FindIn(&ResourceScript::bitmaps, id, from); }
+const ToolbarResource* FindToolbarResource(UINT id, HINSTANCE* from) {
+  return FindIn(&ResourceScript::toolbars, id, from);
+}
+
 }  // namespace zhost
 
 int LoadStringW(HINSTANCE module, UINT id, LPWSTR buffer, int size) {

@@ -1,9 +1,11 @@
 // A module's resources and the lookups through the module state: LoadStringW for one module,
 // CString::LoadString(id) through the current resource handle, then the CDynLinkLibrary chain,
-// then the program. An empty string table entry counts as missing, as on Windows.
+// then the program. An empty string table entry counts as missing, as on Windows. Dialog
+// templates, menus, icons, bitmaps and toolbars are found in the same order.
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "host/mfc/CString.h"
 #include "host/mfc/ResourceScript.h"
@@ -19,6 +21,19 @@ std::shared_ptr<const ResourceScript> ModuleResources(HINSTANCE module);
 const std::wstring* FindModuleString(HINSTANCE module, UINT id);
 // The module whose resources give string `id` in the CString::LoadString order, or null.
 HINSTANCE FindStringResourceHandle(UINT id);
+
+// The modules in the order every resource lookup takes them: the current resource handle,
+// the CDynLinkLibrary chain (newest first), the program; each module once.
+std::vector<HINSTANCE> ResourceSearchOrder();
+
+// Dialog templates, menus, icons, bitmaps and toolbars in the ResourceSearchOrder; null when
+// no module has one. `from` (when given) receives the module that had it. The pointers stay
+// valid while that module stays loaded.
+const DialogTemplate* FindDialogTemplate(UINT id, HINSTANCE* from = nullptr);
+const MenuTemplate* FindMenuTemplate(UINT id, HINSTANCE* from = nullptr);
+const ImageResource* FindIconResource(UINT id, HINSTANCE* from = nullptr);
+const ImageResource* FindBitmapResource(UINT id, HINSTANCE* from = nullptr);
+const ToolbarResource* FindToolbarResource(UINT id, HINSTANCE* from = nullptr);
 
 }  // namespace zhost
 

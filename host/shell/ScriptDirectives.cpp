@@ -4,6 +4,8 @@
 #include "host/ed/CommandLine.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/UpperCase.h"
+#include "host/mfc/DialogScripting.h"
+#include "host/mfc/ScriptActions.h"
 #include "host/shell/HostCommands.h"
 #include "host/win/Console.h"
 #include "host/win/KeyState.h"
@@ -41,12 +43,19 @@ const struct {
 } kDirectives[] = {
     {L"answer", Answer},
     {L"key", Key},
+    {L"dialog", RunDialogDirective},
+    {L"menu", RunMenuDirective},
 };
+
+// Modal dialogs and waiting pop-up menus take the script's next directive lines as the
+// user's actions.
+bool RunDirectiveLine() { return CommandProcessor::instance().runDirectiveLine(); }
 
 }  // namespace
 
 void RegisterScriptDirectives() {
   for (const auto& row : kDirectives) CommandProcessor::instance().addDirective(row.name, row.run);
+  SetScriptActionSource(RunDirectiveLine);
 }
 
 }  // namespace zhost

@@ -11,6 +11,7 @@
 #include "host/ap/AcApDocument.h"
 #include "host/db/DwgFile.h"
 #include "host/db/DxfWriter.h"
+#include "host/gi/SvgWriter.h"
 #include "host/db/MatchPropertiesApp.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/rx/AcRxDynamicLinker.h"
@@ -71,6 +72,23 @@ bool ExportDxf(const std::string& file) {
     return true;
   }
   Fail("cannot export DXF: " + ToUtf8(error));
+  return false;
+}
+
+// The current drawing's model space as SVG.
+bool ExportSvg(const ShellOptions& options) {
+  AcApDocument* doc = acDocManagerPtr()->curDocument();
+  AcDbDatabase* db = doc ? doc->database() : nullptr;
+  std::wstring path = FromUtf8(options.svgFile), error;
+  SvgOptions svg;
+  svg.darkBackground = options.darkBackground;
+  if (!db) error = L"no current drawing to render";
+  if (db && WriteSvg(db, path, svg, &error)) {
+    EndTranscriptLine();
+    Console::instance().print(L"Rendered the current drawing as " + path + L".\n");
+    return true;
+  }
+  Fail("cannot render SVG: " + ToUtf8(error));
   return false;
 }
 
@@ -137,6 +155,7 @@ int RunShell(const std::vector<std::string>& args, std::istream& input) {
   processor.setSource(nullptr);
   if (!options.saveFile.empty() && !SaveDrawing(options.saveFile)) status = kFailure;
   if (!options.dxfFile.empty() && !ExportDxf(options.dxfFile)) status = kFailure;
+  if (!options.svgFile.empty() && !ExportSvg(options)) status = kFailure;
 
   docs->shutdown();
   EndTranscriptLine();

@@ -8,7 +8,8 @@ const char* ShellUsage() {
          "  --open FILE        open a drawing before the scripts run (repeatable)\n"
          "  --save FILE        save the current drawing when the scripts end\n"
          "  --dxf FILE         export the current drawing as DXF when the scripts end\n"
-         "  --svg FILE         render the current drawing as SVG when the scripts end\n"
+         "  --svg FILE         render the current drawing (model space) as SVG when the scripts end\n"
+         "  --background light|dark  the SVG's background: white (default) or dark\n"
          "  --appdata DIR      the user's application-data folder\n"
          "  --module FILE      a module to load (repeatable; default: Korvex.arx and Pellbar.arx beside zhost)\n"
          "  --no-modules       load no modules\n"
@@ -38,9 +39,14 @@ bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& optio
     } else if (arg == "--save") {
       if (!value(options.saveFile)) return false;
     } else if (arg == "--svg") {
+      if (!value(options.svgFile)) return false;
+    } else if (arg == "--background") {
       if (!value(v)) return false;
-      error = "option --svg is not available yet: this host has no display rendering so far";
-      return false;
+      if (v != "light" && v != "dark") {
+        error = "option --background takes light or dark, not \"" + v + "\"";
+        return false;
+      }
+      options.darkBackground = v == "dark";
     } else if (arg == "--appdata") {
       if (!value(options.appData)) return false;
     } else if (arg == "--module") {

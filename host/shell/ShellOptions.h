@@ -11,6 +11,8 @@ struct ShellOptions {
   std::string appData;
   std::string saveFile;  // --save: save the current drawing there when the scripts end
   std::string dxfFile;  // --dxf: export the current drawing there when the scripts end
+  std::string svgFile;  // --svg: render the current drawing there when the scripts end
+  bool darkBackground = false;  // --background dark: the SVG on a dark background
   std::vector<std::string> modules;
   bool defaultModules = true;
   bool quiet = false;
@@ -19,8 +21,7 @@ struct ShellOptions {
   std::vector<std::string> scripts;  // "-" is standard input
 };
 
-// False with a message for an unknown option, a missing value or an option that is not
-// available yet.
+// False with a message for an unknown option or a missing or wrong value.
 bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& options, std::string& error);
 const char* ShellUsage();
 

@@ -44,6 +44,14 @@ typedef HINSTANCE HMODULE;
 struct HWND__;
 typedef HWND__* HWND;
 
+// A menu, an icon and a bitmap. Defined by the MFC layer's menus and images.
+struct HMENU__;
+typedef HMENU__* HMENU;
+struct HICON__;
+typedef HICON__* HICON;
+struct HBITMAP__;
+typedef HBITMAP__* HBITMAP;
+
 #ifndef TRUE
 #define TRUE 1
 #endif
@@ -92,6 +100,7 @@ struct RECT {
 typedef RECT* LPRECT;
 typedef const RECT* LPCRECT;
 typedef POINT* LPPOINT;
+typedef int* LPINT;
 
 // Exported entry points of plug-in and resource modules.
 #define ZHOST_EXPORT extern "C" __attribute__((visibility("default")))

@@ -1,6 +1,8 @@
 // The window records and the state the window functions keep.
 #include "host/win/Window.h"
 
+#include "host/win/WinMessages.h"
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -9,6 +11,7 @@ namespace {
 
 struct WindowRegistry {
   std::vector<std::unique_ptr<HWND__>> windows;
+  std::vector<void (*)(HWND)> destroyHooks;
   HWND focus = nullptr;
   HWND active = nullptr;
   HWND main = nullptr;
@@ -83,9 +86,25 @@ void Activate(HWND window) {
   if (!window->parent) Registry().active = window;
 }
 
+LRESULT Notify(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!window->proc) return 0;
+  return SendMessageW(window, message, wParam, lParam);
+}
+
+// Moves the record and tells the window what changed.
 void Place(HWND window, const RECT& rect) {
+  RECT old = window->rect;
   window->rect = rect;
   if (!window->maximised && !window->minimised) window->normalRect = rect;
+  if (old.left != rect.left || old.top != rect.top) Notify(window, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
+  if (Width(old) != Width(rect) || Height(old) != Height(rect))
+    Notify(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(Width(rect), Height(rect)));
+}
+
+void SetVisible(HWND window, bool visible) {
+  if (window->visible == visible) return;
+  window->visible = visible;
+  Notify(window, WM_SHOWWINDOW, visible ? TRUE : FALSE, 0);
 }
 
 }  // namespace
@@ -107,6 +126,19 @@ HWND CreateHostWindow(const std::wstring& className, const std::wstring& text, H
   return Registry().windows.back().get();
 }
 
+void AddWindowDestroyHook(void (*hook)(HWND window)) {
+  auto& hooks = Registry().destroyHooks;
+  if (hook && std::find(hooks.begin(), hooks.end(), hook) == hooks.end()) hooks.push_back(hook);
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> children;
+  if (!Live(parent)) return children;
+  for (auto& w : Registry().windows)
+    if (w->parent == parent) children.push_back(w.get());
+  return children;
+}
+
 HWND MainWindow() {
   WindowRegistry& r = Registry();
   if (!r.main) {
@@ -122,11 +154,22 @@ BOOL IsWindow(HWND window) { return Live(window) ? TRUE : FALSE; }
 
 BOOL DestroyWindow(HWND window) {
   if (!Live(window)) return Invalid();
+  if (window->destroying) return TRUE;
   WindowRegistry& r = Registry();
-  LoseFocusWithin(window);
   std::vector<HWND> doomed;
   for (auto& w : r.windows)
     if (IsSelfOrChild(window, w.get())) doomed.push_back(w.get());
+  for (HWND w : doomed) w->destroying = true;
+  LoseFocusWithin(window);
+  // Parents are created before their children, so the registry order is parent first.
+  for (HWND w : doomed)
+    if (Live(w)) Notify(w, WM_DESTROY, 0, 0);
+  for (auto it = doomed.rbegin(); it != doomed.rend(); ++it)
+    if (Live(*it)) Notify(*it, WM_NCDESTROY, 0, 0);
+  LoseFocusWithin(window);
+  std::vector<void (*)(HWND)> hooks = r.destroyHooks;
+  for (HWND w : doomed)
+    for (auto hook : hooks) hook(w);
   if (r.main && std::find(doomed.begin(), doomed.end(), r.main) != doomed.end()) r.main = nullptr;
   r.windows.erase(std::remove_if(r.windows.begin(), r.windows.end(),
                                  [&](const std::unique_ptr<HWND__>& w) {
@@ -148,8 +191,8 @@ BOOL ShowWindow(HWND window, int command) {
   BOOL wasVisible = window->visible ? TRUE : FALSE;
   switch (command) {
     case SW_HIDE:
-      window->visible = false;
       LoseFocusWithin(window);
+      SetVisible(window, false);
       return wasVisible;
     case SW_SHOWNORMAL:
     case SW_SHOWDEFAULT:
@@ -182,7 +225,7 @@ BOOL ShowWindow(HWND window, int command) {
       SetLastError(ERROR_INVALID_PARAMETER);
       return wasVisible;
   }
-  window->visible = true;
+  SetVisible(window, true);
   return wasVisible;
 }
 
@@ -203,12 +246,15 @@ HWND SetFocus(HWND window) {
     return nullptr;
   }
   HWND previous = r.focus;
-  r.focus = window;
   if (window) {
     HWND top = window;
     while (top->parent) top = top->parent;
     r.active = top;
   }
+  if (previous == window) return previous;
+  r.focus = window;
+  if (previous && Live(previous)) Notify(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
+  if (window && Live(window) && r.focus == window) Notify(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
   return previous;
 }
 
@@ -274,10 +320,10 @@ BOOL SetWindowPos(HWND window, HWND, int x, int y, int cx, int cy, UINT flags) {
   LONG w = (flags & SWP_NOSIZE) ? Width(r) : std::max(cx, 0);
   LONG h = (flags & SWP_NOSIZE) ? Height(r) : std::max(cy, 0);
   Place(window, MakeRect(left, top, w, h));
-  if (flags & SWP_SHOWWINDOW) window->visible = true;
+  if (flags & SWP_SHOWWINDOW) SetVisible(window, true);
   if (flags & SWP_HIDEWINDOW) {
-    window->visible = false;
     LoseFocusWithin(window);
+    SetVisible(window, false);
   }
   if (!(flags & SWP_NOACTIVATE) && window->visible) Activate(window);
   return TRUE;
@@ -308,6 +354,7 @@ BOOL SetWindowPlacement(HWND window, const WINDOWPLACEMENT* placement) {
 
 BOOL SetWindowTextW(HWND window, LPCWSTR text) {
   if (!Live(window)) return Invalid();
+  if (window->proc) return SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : L"")) ? TRUE : FALSE;
   window->text = text ? text : L"";
   return TRUE;
 }
@@ -348,3 +395,46 @@ BOOL ScreenToClient(HWND window, LPPOINT point) {
   point->y -= r.top;
   return TRUE;
 }
+
+LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!Live(window)) return 0;
+  switch (message) {
+    case WM_SETTEXT: {
+      const wchar_t* text = reinterpret_cast<const wchar_t*>(lParam);
+      window->text = text ? text : L"";
+      return TRUE;
+    }
+    case WM_GETTEXT: {
+      wchar_t* buffer = reinterpret_cast<wchar_t*>(lParam);
+      if (!buffer || wParam == 0) return 0;
+      size_t n = std::min(window->text.size(), static_cast<size_t>(wParam - 1));
+      std::wmemcpy(buffer, window->text.c_str(), n);
+      buffer[n] = 0;
+      return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(window->text.size());
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+  if (!Live(dialog)) return nullptr;
+  for (auto& w : Registry().windows)
+    if (w->parent == dialog && w->id == id) return w.get();
+  return nullptr;
+}
+
+int GetDlgCtrlID(HWND window) { return Live(window) ? window->id : 0; }
+
+BOOL InvalidateRect(HWND window, const RECT*, BOOL) {
+  if (!Live(window)) return FALSE;
+  ++window->invalidations;
+  return TRUE;
+}
+
+BOOL UpdateWindow(HWND window) { return Live(window) ? TRUE : FALSE; }

@@ -3,10 +3,17 @@
 // and read back. The screen is a fixed 1920 x 1080 area, so positions are the same on every
 // machine. Positions of child windows are relative to their parent, as MoveWindow takes them;
 // GetWindowRect returns screen coordinates.
+//
+// A window with a procedure hears what happens to it as Windows tells it: SetWindowText goes
+// through WM_SETTEXT, focus changes send WM_KILLFOCUS and WM_SETFOCUS, ShowWindow sends
+// WM_SHOWWINDOW when the visibility changes, MoveWindow and SetWindowPos send WM_MOVE and
+// WM_SIZE when the position or size changes, DestroyWindow sends WM_DESTROY (parent first) and
+// WM_NCDESTROY (children first) before the records go.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/win/LastError.h"
 #include "host/win/WinTypes.h"
@@ -17,12 +24,15 @@ struct HWND__ {
   HWND parent = nullptr;
   int id = 0;              // control id of a child window
   DWORD style = 0;
+  DWORD exStyle = 0;
   bool visible = false;
   bool enabled = true;
   bool maximised = false;
   bool minimised = false;
   RECT rect;               // current position (relative to the parent)
   RECT normalRect;         // position when neither maximised nor minimised
+  int invalidations = 0;   // InvalidateRect calls: nothing is painted, the request is counted
+  bool destroying = false; // DestroyWindow is sending its messages
   // Receives SendMessageW; owners (dialogs, controls) install it.
   std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)> proc;
 };
@@ -78,6 +88,12 @@ RECT ScreenRect();
 // A new window record; destroyed with DestroyWindow (which destroys its children too).
 HWND CreateHostWindow(const std::wstring& className, const std::wstring& text, HWND parent,
                       const RECT& rect, bool visible, int id = 0);
+// Called for every window DestroyWindow removes, after its WM_NCDESTROY and before its record
+// goes, so that tables keyed by the handle (timers, menus, window objects) forget it before the
+// address can be reused.
+void AddWindowDestroyHook(void (*hook)(HWND window));
+// The direct children of `parent` in the order they were created.
+std::vector<HWND> ChildWindows(HWND parent);
 
 }  // namespace zhost
 
@@ -109,9 +125,19 @@ BOOL SetWindowTextW(HWND window, LPCWSTR text);
 int GetWindowTextW(HWND window, LPWSTR buffer, int size);
 int GetWindowTextLengthW(HWND window);
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// What a window does with a message its own procedure leaves: WM_SETTEXT, WM_GETTEXT,
+// WM_GETTEXTLENGTH and WM_CLOSE (which destroys the window); 0 for everything else.
+LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The child with control id `id`, or null.
+HWND GetDlgItem(HWND dialog, int id);
+int GetDlgCtrlID(HWND window);
+// Nothing is painted; the request is counted in HWND__::invalidations.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL UpdateWindow(HWND window);
 BOOL ClientToScreen(HWND window, LPPOINT point);
 BOOL ScreenToClient(HWND window, LPPOINT point);
 
 inline BOOL SetWindowText(HWND w, LPCWSTR t) { return SetWindowTextW(w, t); }
 inline int GetWindowText(HWND w, LPWSTR b, int n) { return GetWindowTextW(w, b, n); }
 inline LRESULT SendMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) { return SendMessageW(w, m, wp, lp); }
+inline LRESULT DefWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }

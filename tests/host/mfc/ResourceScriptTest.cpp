@@ -78,13 +78,13 @@ TEST(ResourceScript, OtherBlocksAreSkippedWithTheirNesting) {
   EXPECT_TRUE(s.problems.empty()) << (s.problems.empty() ? L"" : s.problems.front());
   EXPECT_EQ(s.strings.entries.size(), 1u);
   EXPECT_EQ(Text(s, 9), L"after the blocks");
-  ASSERT_EQ(s.skipped.size(), 4u);
+  // The dialog with its numeric id is read; resources with symbolic ids are skipped.
+  EXPECT_EQ(s.dialogs.count(129), 1u);
+  ASSERT_EQ(s.skipped.size(), 3u);
   EXPECT_EQ(s.skipped[0].kind, L"LANGUAGE");
   EXPECT_EQ(s.skipped[1].kind, L"BITMAP");
-  EXPECT_EQ(s.skipped[2].kind, L"DIALOGEX");
-  EXPECT_EQ(s.skipped[2].name, L"129");
-  EXPECT_EQ(s.skipped[3].kind, L"MENU");
-  EXPECT_EQ(s.skipped[3].name, L"IDR_MENU");
+  EXPECT_EQ(s.skipped[2].kind, L"MENU");
+  EXPECT_EQ(s.skipped[2].name, L"IDR_MENU");
 }
 
 TEST(ResourceScript, BrokenEntriesAreReportedAndSkipped) {

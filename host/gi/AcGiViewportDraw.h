@@ -1,0 +1,4 @@
+// AcGiViewportDraw lives with the other draw contexts.
+#pragma once
+
+#include "host/gi/AcGiWorldDraw.h"
