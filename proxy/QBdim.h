@@ -12,8 +12,11 @@
 //   QBdimArc.cpp           the arc chain: measured arc, dimension arc, parameters
 //   QBdimFormat.cpp        the texts a chain shows: segment texts, sum, label, switches
 //   QBdimTextPlace.cpp     where segment and appended texts stand
+//   QBdimDraw.cpp          what a chain draws (QBdimDrawTexts.cpp: its texts; QBdimExplode.cpp: the
+//                          explosion; QBdimMarks.cpp: the highlight and manual-text marks)
 #pragma once
 
+#include "host/db/AcDbArrays.h"
 #include "host/db/AcDbEntity.h"
 #include "host/db/AcDbObjectId.h"
 #include "host/ge/AcGeCircArc3d.h"
@@ -192,6 +195,57 @@ class QBdim : public AcDbEntity {
   int SetAppendingText(int iExt, const AppendingText* data);
   int DimRefresh(int mode);
   int Regenerate(int type);
+  // The automatically chosen code of segment i (QBdimAutoPosition.cpp).
+  int FindAutoPosition(int i);
+  // The lines of text i (-100: the chain label) and the start point of each; 1 with a raised part.
+  int GetPointText(int i, AcGePoint3dArray& points, CStringArray& lines, AppendingText* app, int code);
+  // The four corners of the box of text i with a margin around it; width and height of the text.
+  int GetTextBox(int i, double margin, AcGePoint3dArray& corners, double& width, double& height, AppendingText* app,
+                 int code);
+  // The reading direction of texts for a chain angle (always left to right), as a world vector.
+  AcGeVector3d TextDirection(double angle) const;
+  // Re-places every segment text: 'A' automatic, 'C' centred, 'G' only texts at their place, 'R'
+  // then DimRefresh(1), 0 'A' or 'C' by the AutoPosition switch (QBdimAutoPosition.cpp).
+  int AdjustTexts(int mode);
+  int AdjustTextsAuto();       // 'C' for an arc chain, else 'A'
+  int AdjustTextsCentred();    // 'C'
+  int AdjustTextsKeepMoved();  // 'G'
+  // Appended texts (QBdimAppendedTexts.cpp): by anchor, re-anchoring, and the place below the text.
+  int SetAppendingTextAt(const AcGePoint3d& anchor, const AppendingText* data, int iExt);
+  int SetAppendingTextPoint(const AcGePoint3d& anchor, const AcGePoint3d& newAnchor, int iExt);
+  int SetAppendingTextPos(int iExt, AppendingText* rec);
+  // Re-places every extension by its measured point after an editor command (QBdimRelayout.cpp).
+  int Refresh();
+
+  // ---- drawing (QBdimDraw.cpp; texts QBdimDrawTexts.cpp; explosion QBdimExplode.cpp; marks
+  // QBdimMarks.cpp) ----
+  // Draws the chain (true in every case, so viewportDraw is never asked for).
+  Adesk::Boolean subWorldDraw(AcGiWorldDraw* wd) override;
+  void subViewportDraw(AcGiViewportDraw* vd) override;
+  Adesk::UInt32 subViewportDrawLogicalFlags(AcGiViewportDraw* vd) override;
+  // The chain has no faces of its own: draws nothing.
+  Acad::ErrorStatus drawFacets(AcGiWorldDraw* wd);
+  // Draws into wd or, with wd null, appends the equivalent new entities to entitySet.
+  Acad::ErrorStatus drawDimension(AcGiWorldDraw* wd, AcDbVoidPtrArray* entitySet);
+  // Texts, leaders, manual-text marks, the sum frame, appended texts and the chain label.
+  int DrawDimTexts(AcGiWorldDraw* wd, AcDbVoidPtrArray* entitySet);
+  // The colour of the chain's texts from the text-height colour map (0 when none).
+  int GetTextColor();
+  int HasLeader(int i);
+  // The leader of text i: 0 (none), 2 or 3 points.
+  int GetLeaderPoints(int i, AcGePoint3dArray& pts);
+  // The edge of text i's box that a manual-text mark underlines; 1 or 0.
+  int GetPointsTextUser(int i, AcGePoint3d& a, AcGePoint3d& b);
+  AcGeVector3d SymbolDirection(int k);
+  double ExtensionAngle(int k);
+  // drawDimension without a context into entitySet (no sum, no masks).
+  Acad::ErrorStatus subExplode(AcDbVoidPtrArray& entitySet) const override;
+  // A wide polyline mark over text i (types 1, 4), extension line i (2) or the dimension-line
+  // piece ending at point i (3), appended to model space; out is its id (null when none).
+  AcDbObjectId& MakeMark(AcDbObjectId& out, int i, int type);
+  // Erases the temporary marks; with on != 0 marks segment i (its line, both extension lines,
+  // its text). The number of marks shown.
+  int ShowSegmentMarks(int i, int on);
 
   // ---- data, in declaration order ----
   AcDbObjectId m_arcObjectId;

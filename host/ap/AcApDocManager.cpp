@@ -234,11 +234,14 @@ void AcApDocManager::shutdown() {
     setCurDocument(doc);
     if (linker) linker->broadcast(AcRx::kUnloadDwgMsg, doc);
   }
-  if (linker) linker->quitAll();
+  // The drawings outlive the applications' unload messages but may hold objects of their
+  // classes, so the modules stay mapped until the drawings are gone.
+  if (linker) linker->quitAll(true);
   current_ = active_ = nullptr;
   acdbHostApplicationServices()->setWorkingDatabase(nullptr);
   docs_.clear();
   commandDocs_.clear();
+  if (linker) linker->releaseKeptModules();
   counter_ = 0;
   zhost::lisp::Interpreter::instance().endSession();
 }

@@ -1,5 +1,6 @@
 // OPEN, SAVE, SAVEAS and QSAVE. A save never goes over a read-only file; the drawing keeps its
-// name only once a save succeeded.
+// name only once a save succeeded. A DXF file opens through the DXF reader; saving such a drawing
+// writes "<name>.dwg" beside it, never drawing-format bytes into a .dxf file.
 #include "host/ap/FileCommands.h"
 
 #include <climits>
@@ -9,6 +10,7 @@
 #include "host/ap/AcApDocManager.h"
 #include "host/db/AcDbDatabase.h"
 #include "host/db/DwgFile.h"
+#include "host/db/DxfReader.h"
 #include "host/ed/CommandLine.h"
 #include "host/ed/CommandProcessor.h"
 #include "host/ed/UpperCase.h"
@@ -18,7 +20,33 @@
 
 namespace zhost {
 
+namespace {
+
+// What was skipped goes to the command line: one summary line and one line per damaged entity.
+AcDbDatabase* ReadDxfForDocument(const std::wstring& path, std::wstring* error) {
+  std::unique_ptr<AcDbDatabase> db(new AcDbDatabase(false, false));
+  std::string bytes;
+  DWORD code = 0;
+  if (!ReadWholeFile(ToFsPath(path), bytes, &code)) {
+    if (error) *error = L"Cannot open \"" + path + L"\": the file cannot be read (error " + std::to_wstring(code) + L").";
+    return nullptr;
+  }
+  std::wstring reason;
+  DxfReadReport report;
+  if (DecodeDxf(bytes.data(), bytes.size(), db.get(), reason, &report) != Acad::eOk) {
+    if (error) *error = L"Cannot open \"" + path + L"\": " + reason;
+    return nullptr;
+  }
+  for (const std::wstring& line : DxfReportLines(report)) PrintLine(line);
+  db->setFileName(path);
+  db->setDbmod(0);
+  return db.release();
+}
+
+}  // namespace
+
 AcDbDatabase* ReadDrawingForDocument(const std::wstring& path, std::wstring* error) {
+  if (IsDxfFile(path)) return ReadDxfForDocument(path, error);
   std::unique_ptr<AcDbDatabase> db(new AcDbDatabase(false, false));
   if (db->readDwgFile(path.c_str()) != Acad::eOk) {
     // The reader's message may start with the file name already.
@@ -56,6 +84,13 @@ std::wstring WithExtension(const std::wstring& path) {
   return path;
 }
 
+bool HasDxfExtension(const std::wstring& path) {
+  size_t slash = path.find_last_of(L"/\\");
+  size_t dot = path.rfind(L'.');
+  if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return false;
+  return SameUpper(path.substr(dot), std::wstring(L".DXF"));
+}
+
 bool AskYes(const std::wstring& prompt) {
   std::wstring answer;
   if (CommandProcessor::instance().getInput(prompt, answer) != RTNORM) return false;
@@ -66,6 +101,11 @@ bool AskYes(const std::wstring& prompt) {
 // Writes the current drawing to path; the document takes the new name when it worked.
 // confirmReplace: the target may be another drawing's file, so the user confirms first.
 bool SaveTo(AcApDocument* doc, const std::wstring& path, bool confirmReplace) {
+  if (HasDxfExtension(path)) {
+    PrintLine(L"Cannot save to \"" + path + L"\": SAVE writes host drawings (.dwg); a DXF file is written by DXF export "
+              L"(zhost --dxf). The drawing was not saved.");
+    return false;
+  }
   DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -119,7 +159,15 @@ void SaveCommand() {
     SaveAsPrompted(doc);
     return;
   }
-  SaveTo(doc, doc->fileName(), false);
+  const std::wstring name = doc->fileName();
+  if (HasDxfExtension(name)) {
+    // The DXF file stays as it was; the drawing goes on under its .dwg name.
+    const std::wstring dwg = name.substr(0, name.size() - 4) + L".dwg";
+    PrintLine(L"The drawing was opened from a DXF file; it is saved as \"" + dwg + L"\".");
+    SaveTo(doc, dwg, true);
+    return;
+  }
+  SaveTo(doc, name, false);
 }
 
 void SaveAsCommand() {

@@ -131,14 +131,16 @@ bool Clip(const AcGePoint3d& a, const AcGeVector3d& d, double tmin, const Box& b
   return true;
 }
 
-std::string StrokeWidth(const Primitive& p) {
+// unit: the size of one output pixel in drawing units. Widths are given in drawing units so that
+// every SVG renderer draws them alike (not every one knows non-scaling strokes).
+std::string StrokeWidth(const Primitive& p, double unit) {
   double px = p.lineWeight > 0 ? std::max(1.0, p.lineWeight / 25.0) : 1.0;
-  return " stroke-width=\"" + Num(px) + "\" vector-effect=\"non-scaling-stroke\"";
+  return " stroke-width=\"" + Num(px * unit) + "\"";
 }
 
-std::string Paint(const Primitive& p, const std::string& color, bool filled) {
+std::string Paint(const Primitive& p, const std::string& color, bool filled, double unit) {
   if (filled) return " fill=\"" + color + "\" stroke=\"none\"";
-  return " fill=\"none\" stroke=\"" + color + "\"" + StrokeWidth(p);
+  return " fill=\"none\" stroke=\"" + color + "\"" + StrokeWidth(p, unit);
 }
 
 std::string PointList(const std::vector<AcGePoint3d>& pts) {
@@ -177,17 +179,17 @@ std::string TextElement(const Primitive& p, const std::string& color) {
   return s + " xml:space=\"preserve\">" + Escape(p.text) + "</text>";
 }
 
-std::string ArcElement(const Primitive& p, const std::string& color) {
+std::string ArcElement(const Primitive& p, const std::string& color, double unit) {
   bool filled = p.filled();
   bool closed = filled || p.arcType != kAcGiArcSimple;
   if (p.sweep >= 2 * kPi - 1e-9 && InPlan(p))
     return "<circle cx=\"" + Num(p.center.x) + "\" cy=\"" + Num(-p.center.y) + "\" r=\"" + Num(p.radius) + "\"" +
-           Paint(p, color, filled) + "/>";
+           Paint(p, color, filled, unit) + "/>";
   if (!InPlan(p)) {  // a tilted arc is an ellipse in the plan: drawn through samples
     std::vector<AcGePoint3d> pts = ArcSamples(p);
     if (p.arcType == kAcGiArcSector) pts.push_back(p.center);
     return std::string(closed ? "<polygon" : "<polyline") + " points=\"" + PointList(pts) + "\"" +
-           Paint(p, color, filled) + "/>";
+           Paint(p, color, filled, unit) + "/>";
   }
   AcGePoint3d s = ArcPoint(p, 0), e = ArcPoint(p, p.sweep);
   int large = p.sweep > kPi ? 1 : 0, sweepFlag = p.normal.z > 0 ? 0 : 1;
@@ -195,22 +197,22 @@ std::string ArcElement(const Primitive& p, const std::string& color) {
                   std::to_string(sweepFlag) + " " + Pt(e);
   if (p.arcType == kAcGiArcSector) d += " L" + Pt(p.center) + " Z";
   else if (closed) d += " Z";
-  return "<path d=\"" + d + "\"" + Paint(p, color, filled) + "/>";
+  return "<path d=\"" + d + "\"" + Paint(p, color, filled, unit) + "/>";
 }
 
-std::string Element(const Primitive& p, const Box& box, const SvgOptions& options, double dotRadius) {
+std::string Element(const Primitive& p, const Box& box, const SvgOptions& options, double dotRadius, double unit) {
   std::string color = ColorOf(p, options);
   switch (p.kind) {
     case Primitive::kPolyline:
       if (p.points.size() == 2 && p.points[0].isEqualTo(p.points[1]))  // a point
         return "<circle cx=\"" + Num(p.points[0].x) + "\" cy=\"" + Num(-p.points[0].y) + "\" r=\"" + Num(dotRadius) +
                "\" fill=\"" + color + "\" stroke=\"none\"/>";
-      return "<polyline points=\"" + PointList(p.points) + "\"" + Paint(p, color, false) + "/>";
+      return "<polyline points=\"" + PointList(p.points) + "\"" + Paint(p, color, false, unit) + "/>";
     case Primitive::kPolygon:
-      return "<polygon points=\"" + PointList(p.points) + "\"" + Paint(p, color, p.filled()) + "/>";
+      return "<polygon points=\"" + PointList(p.points) + "\"" + Paint(p, color, p.filled(), unit) + "/>";
     case Primitive::kCircle:
     case Primitive::kArc:
-      return ArcElement(p, color);
+      return ArcElement(p, color, unit);
     case Primitive::kXline:
     case Primitive::kRay: {
       AcGePoint3d from, to;
@@ -218,7 +220,7 @@ std::string Element(const Primitive& p, const Box& box, const SvgOptions& option
       double tmin = p.kind == Primitive::kRay ? 0.0 : -std::numeric_limits<double>::max();
       if (!Clip(p.points[0], d, tmin, box, from, to)) return "";
       return "<line x1=\"" + Num(from.x) + "\" y1=\"" + Num(-from.y) + "\" x2=\"" + Num(to.x) + "\" y2=\"" +
-             Num(-to.y) + "\"" + Paint(p, color, false) + "/>";
+             Num(-to.y) + "\"" + Paint(p, color, false, unit) + "/>";
     }
     case Primitive::kText:
       return TextElement(p, color);
@@ -265,7 +267,7 @@ std::string RenderSvg(const RegenRecord& record, AcDbObjectId blockId, const Svg
     if (!InSpace(g, blockId) || g.primitives.empty()) continue;
     out += "<g data-handle=\"" + ToUtf8(g.id.handle().text()) + "\">\n";
     for (const Primitive& p : g.primitives) {
-      std::string element = Element(p, box, options, dotRadius);
+      std::string element = Element(p, box, options, dotRadius, 1.0 / scale);
       if (!element.empty()) out += element + "\n";
     }
     out += "</g>\n";

@@ -111,6 +111,8 @@ using zhost::AppRecord;
 struct AcRxDynamicLinker::Impl {
   std::vector<std::unique_ptr<AppRecord>> apps;  // load order
   std::vector<AcRxDLinkerReactor*> reactors;
+  bool keepModules = false;
+  std::vector<HINSTANCE> keptModules;  // unloaded, still mapped (see quitAll)
 
   AppRecord* byId(void* appId) const {
     for (const auto& app : apps)
@@ -154,7 +156,11 @@ struct AcRxDynamicLinker::Impl {
     AppRecord copy = *app;
     apps.erase(std::remove_if(apps.begin(), apps.end(), [&](const auto& a) { return a.get() == app; }),
                apps.end());
-    if (copy.module) zhost::FreeModule(copy.module);
+    if (copy.module && keepModules) {
+      keptModules.push_back(copy.module);
+    } else if (copy.module) {
+      zhost::FreeModule(copy.module);
+    }
     for (const auto& listener : zhost::UnloadListeners()) listener(copy);
   }
 
@@ -343,7 +349,8 @@ bool AcRxDynamicLinker::unloadModule(const ACHAR* fileName, bool printit, bool /
   return true;
 }
 
-void AcRxDynamicLinker::quitAll() {
+void AcRxDynamicLinker::quitAll(bool keepModulesMapped) {
+  impl_->keepModules = keepModulesMapped;
   std::vector<AppRecord*> order;
   for (auto it = impl_->apps.rbegin(); it != impl_->apps.rend(); ++it) order.push_back(it->get());
   for (AppRecord* app : order) send(app, AcRx::kQuitMsg, nullptr);
@@ -360,6 +367,13 @@ void AcRxDynamicLinker::quitAll() {
     if (!builtIn) zhost::Say(zhost::FormatWide(L"\nApplication \"%s\" unloaded.", name.c_str()));
     impl_->tell([&](AcRxDLinkerReactor* r) { r->rxAppUnloaded(name.c_str()); });
   }
+  impl_->keepModules = false;
+}
+
+void AcRxDynamicLinker::releaseKeptModules() {
+  std::vector<HINSTANCE> modules;
+  modules.swap(impl_->keptModules);
+  for (auto it = modules.rbegin(); it != modules.rend(); ++it) zhost::FreeModule(*it);
 }
 
 void AcRxDynamicLinker::broadcast(AcRx::AppMsgCode msg, void* pkt) {

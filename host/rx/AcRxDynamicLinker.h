@@ -108,8 +108,11 @@ class AcRxDynamicLinker : public AcRxObject {
   // Sends one message to one application, catching what it throws.
   AcRx::AppRetCode send(const zhost::AppRecord* app, AcRx::AppMsgCode msg, void* pkt);
   // The end of the session: kQuitMsg, kEndMsg, kUnloadAppMsg to every application (last loaded
-  // first), then every module is freed. Locks do not apply.
-  void quitAll();
+  // first), then every module is freed. Locks do not apply. With keepModulesMapped the modules
+  // stay mapped until releaseKeptModules: objects of their classes that still live in open
+  // drawings are destroyed after the applications went, and their code must still be there.
+  void quitAll(bool keepModulesMapped = false);
+  void releaseKeptModules();
   // Forgets the reactors whose class lives in the module (it is about to be freed).
   void dropReactorsIn(HINSTANCE module);
 

@@ -138,11 +138,15 @@ std::string EzdxfReport::find(const std::vector<std::string>& fragments) const {
   return "";
 }
 
-EzdxfReport ReadWithEzdxf(const std::string& dxfPath) {
+EzdxfReport ReadWithEzdxf(const std::string& dxfPath) { return RunEzdxfScript(kScript, {dxfPath}); }
+
+EzdxfReport RunEzdxfScript(const std::string& script, const std::vector<std::string>& args) {
   EzdxfReport report;
   std::string python = EzdxfPython();
   if (python.empty()) return report;
-  Output o = Run({python, "-c", kScript, dxfPath});
+  std::vector<std::string> argv = {python, "-c", script};
+  argv.insert(argv.end(), args.begin(), args.end());
+  Output o = Run(argv);
   report.output = o.out;
   report.errors = o.err;
   report.ok = o.status == 0;

@@ -22,4 +22,8 @@ struct EzdxfReport {
 
 EzdxfReport ReadWithEzdxf(const std::string& dxfPath);
 
+// Runs a python script of the caller's with the ezdxf python (python -c SCRIPT ARGS...); not ok
+// when no python has ezdxf or the script fails.
+EzdxfReport RunEzdxfScript(const std::string& script, const std::vector<std::string>& args);
+
 }  // namespace zktest

@@ -13,6 +13,23 @@
 
 namespace {
 
+// A horizontal chain built by the creation constructor, with the two appended texts of the
+// filled chain placed where the chain's own layout puts them.
+QBdim* MakeLaidOutChain(int n) {
+  QBdim* chain = new QBdim({0, 0, 0}, {10, 0, 0}, {0, 5, 0}, DIMTYPE_HORIZONTAL, nullptr, AcDbObjectId(), 0, nullptr);
+  for (int e = 2; e < n; ++e) chain->AddPointInput({10.0 * e, 0, 0}, 0);
+  std::unique_ptr<QBdim> filled(MakeFilledChain(n));
+  for (INT_PTR k = 0; k < filled->AppendTextList.GetSize(); ++k) {
+    AppendingText* text = new AppendingText;
+    filled->AppendingTextAt(k)->CopyTo(text);
+    text->iMode = filled->AppendingTextAt(k)->iMode;
+    text->strExtra = filled->AppendingTextAt(k)->strExtra;
+    chain->AppendTextList.Add(text);
+  }
+  chain->DimRefresh(-1);
+  return chain;
+}
+
 class ChainCopyTest : public ChainDataFixture {
  protected:
   void TearDown() override {
@@ -61,7 +78,9 @@ TEST_F(ChainCopyTest, CopyParamsKeepsTheOwnArcOptionsAndFindsTheTextStyle) {
   std::unique_ptr<QBdim> src(MakeFilledChain(3));
   src->arrayString[IND_S_TextStyle] = L"Standard";
   src->setColorIndex(3);
-  std::unique_ptr<QBdim> chain(MakeFilledChain(3));
+  // A chain laid out by its own geometry: the re-layout that ends CopyParams finds nothing to
+  // re-sort, so the arc options it keeps stay as they are.
+  std::unique_ptr<QBdim> chain(MakeLaidOutChain(3));
   const int arcOptions[] = {IND_I_ArcDimMinPoint, IND_I_ArcDimMaxPoint, IND_I_ArcDimAsCircle, IND_I_ArcDimCW,
                             IND_I_ArcDimInputArcIsCircle};
   for (int k = 0; k < SIZE_ARRAY_INT; ++k) {
@@ -104,7 +123,8 @@ TEST_F(ChainCopyTest, CopyParamsRefusesASourceWithoutTextStyleOption) {
 
 TEST_F(ChainCopyTest, CopyFromTakesGeometryTextsAndAppendedTexts) {
   WorkingDb();
-  std::unique_ptr<QBdim> src(MakeFilledChain(4));
+  // A chain laid out by its own geometry, so that the re-layout at the end of the copy keeps it.
+  std::unique_ptr<QBdim> src(MakeLaidOutChain(4));
   std::unique_ptr<QBdim> chain(new QBdim);
   EXPECT_EQ(1, chain->CopyFrom(src.get()));
   EXPECT_EQ(src->m_dimType, chain->m_dimType);
