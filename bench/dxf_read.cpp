@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/PeerRun.h"
 #include "host/db/AcDbDatabase.h"
 #include "host/db/DbDiagnostics.h"
 #include "host/db/DxfReader.h"
@@ -116,42 +117,6 @@ double ZhostSeconds(const std::string& path) {
   return best;
 }
 
-std::string PeerScript() {
-  const std::vector<std::string> candidates = {
-      fs::path(__FILE__).parent_path().string() + "/peers/ezdxf_read.py",
-      std::string(ZK_BIN_DIR) + "/../../bench/peers/ezdxf_read.py",
-      std::string(ZK_BIN_DIR) + "/../bench/peers/ezdxf_read.py",
-  };
-  std::error_code ec;
-  for (const std::string& c : candidates)
-    if (fs::exists(c, ec)) return c;
-  return "";
-}
-
-// The peer's seconds, or a negative number when it does not run (ezdxf missing).
-double EzdxfSeconds(const std::string& script, const std::string& path) {
-  int fds[2];
-  if (::pipe(fds) != 0) return -1;
-  pid_t pid = ::fork();
-  if (pid == 0) {
-    ::dup2(fds[1], 1);
-    ::close(fds[0]);
-    ::close(fds[1]);
-    std::freopen("/dev/null", "w", stderr);
-    ::execl("/usr/bin/python3", "python3", script.c_str(), path.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(fds[1]);
-  std::string out;
-  char buf[256];
-  ssize_t n = 0;
-  while ((n = ::read(fds[0], buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
-  ::close(fds[0]);
-  int status = 0;
-  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-  return std::atof(out.c_str());
-}
-
 void ReadFile(benchmark::State& state, const std::string& path) {
   zhost::SetDbDiagnosticsQuiet(true);
   if (path.empty()) {
@@ -180,12 +145,12 @@ BENCHMARK(BM_ReadLargestLibraryDxf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadGenerated100kDxf)->Unit(benchmark::kMillisecond);
 
 void ComparePeer() {
-  const std::string script = PeerScript();
+  const std::string script = zkbench::FindPeerScript("ezdxf_read.py");
   for (const std::string& file : {TheInputs().largest, TheInputs().generated}) {
     if (file.empty()) continue;
     const std::string name = fs::path(file).filename().string();
     const double ours = ZhostSeconds(file);
-    const double peer = script.empty() ? -1 : EzdxfSeconds(script, file);
+    const double peer = script.empty() ? -1 : zkbench::RunPeerSeconds(script, {file});
     if (peer < 0 || ours <= 0) {
       std::printf("%s: ezdxf peer skipped (python3-ezdxf or bench/peers/ezdxf_read.py missing)\n", name.c_str());
       continue;
