@@ -1,6 +1,8 @@
 // Parsing the zhost command line.
 #include "host/shell/ShellOptions.h"
 
+#include <cctype>
+
 namespace zhost {
 
 const char* ShellUsage() {
@@ -38,6 +40,13 @@ bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& optio
       if (!value(options.dxfFile)) return false;
     } else if (arg == "--save") {
       if (!value(options.saveFile)) return false;
+      // The host's drawing format in a file named .dxf would pass for DXF to other programs.
+      std::string ext = options.saveFile.size() >= 4 ? options.saveFile.substr(options.saveFile.size() - 4) : "";
+      for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (ext == ".dxf") {
+        error = "option --save writes the host's drawing format; use --dxf to export \"" + options.saveFile + "\"";
+        return false;
+      }
     } else if (arg == "--svg") {
       if (!value(options.svgFile)) return false;
     } else if (arg == "--background") {

@@ -54,6 +54,7 @@ TEST(Zhost, OptionErrorsAreRefusedWithAMessage) {
   } cases[] = {
       {{"--save"}, "option --save needs a value"},
       {{"--save", "/no/such/folder/x.dwg"}, "cannot save the drawing"},
+      {{"--save", "plan.DXF"}, "option --save writes the host's drawing format; use --dxf"},
       {{"--dxf"}, "option --dxf needs a value"},
       {{"--svg", "/no/such/folder/x.svg"}, "cannot render SVG"},
       {{"--svg", "x.svg", "--background", "blue"}, "option --background takes light or dark"},
