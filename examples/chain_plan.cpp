@@ -26,6 +26,7 @@
 #include "host/win/TextConv.h"
 #include "proxy/QBdim.h"
 #include "settings/GlobDimOptions.h"
+#include "settings/IniFiles.h"
 
 extern "C" const unsigned char zhostResourceScript[];
 extern "C" const unsigned long zhostResourceScriptSize;
@@ -111,6 +112,9 @@ void BuildPlan(AcDbDatabase* db) {
   Layout(left);
   left->SetPrefixText(2, L"ca.");
   left->SetLeader(2, 1);
+  AcGePoint3d moved = left->GetPointExt2(2) + AcGeVector3d(-1.2, 0.6, 0);  // pulled aside by hand
+  left->SetPointText(2, moved, 1);
+  left->SetSymbolType(3, 0);  // no symbol at the top corner
   Append(db, left);
 
   // The diagonal corner: arrow heads, with a cross at its end.
@@ -154,6 +158,10 @@ int main(int argc, char** argv) {
   CGlobDimOptions* options = new CGlobDimOptions;
   pGlobDimOptions = options;
   options->LoadOptions();
+  // Leaders are switched on as a user would in the palette, so that the zhost session that
+  // shows the plan reads the switch from the settings file.
+  WriteEntryToIni(GetIniFileName(), SECTION_GENERAL_INFO, L"LeadersShow", L"1");
+  options->arrayOptInt.SetAtGrow(IND_OPT_B_LeadersShow, 1);
   OnkInitApp();
   if (!QBdim::desc()) QBdim::rxInit();
 
