@@ -58,14 +58,14 @@ bool StartApp(bool bShow) {
   SetIniFileName(L"");
   if (pGlobDimOptions) pGlobDimOptions->LoadOptions();
 
-  HWND parent = adsw_acadMainWnd();
+  CWnd* parent = CWnd::FromHandle(adsw_acadMainWnd());
   dlgMyApp = new CDlgMain(parent);
-  if (dlgMyApp->Create(CDlgMain::IDD, parent)) {
+  if (dlgMyApp->Create(parent)) {
     if (bShow) RestoreWindowPosition(L"Position", dlgMyApp->GetSafeHwnd(), true);
     return true;
   }
 
-  MessageBoxW(adsw_acadMainWnd(), L" \n ERROR on CDlgMain::Create", kProductTitle, MB_OK | MB_ICONERROR);
+  // Create has shown its message box.
   delete dlgMyApp;
   dlgMyApp = nullptr;
   return false;
@@ -113,6 +113,12 @@ void ShowDlgMain() {
 }
 
 void SaveShowAppWindow() { WriteGeneralInfoString(L"ShowAppWindow", dlgMyApp ? L"1" : L"0"); }
+
+void SelectZenkoraObjectsCommand() {
+  // The select-objects work comes with the transfer of objects into the palette; without a
+  // palette the command does nothing.
+  if (!dlgMyApp) return;
+}
 
 void OpenMainPalette() {
   if (!StartApp(true) || !dlgMyApp) {

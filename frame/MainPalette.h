@@ -22,5 +22,8 @@ void ShowDlgMain();
 // Records "ShowAppWindow" = "1" when a palette exists, else "0".
 void SaveShowAppWindow();
 
+// The work of the command QTRV_SelectZenkoraObjects.
+void SelectZenkoraObjectsCommand();
+
 // The work of the command QTRV_Zenkora: open the palette, or say that it cannot be created.
 void OpenMainPalette();

@@ -13,6 +13,7 @@
 #include "host/mfc/Exceptions.h"
 #include "settings/DebugLog.h"
 #include "settings/GlobDimOptions.h"
+#include "ui/DlgMain.h"
 
 namespace {
 AcRxClass* g_pQBdimClass = nullptr;
@@ -72,8 +73,17 @@ void QBdim::Initialize(int keepOptions) {
   assertWriteEnabled();
   m_vecNormal.set(0.0, 0.0, 1.0);
   if (keepOptions != 0) return;
-  // The palette cannot hand its options over yet, so the chain takes the global chain set
-  // whether or not a palette exists; no message box interrupts the creation.
+  // The palette hands over the chain set overlaid by what it shows, as in the chain mode;
+  // without a palette the chain takes the global chain set. No message box interrupts this.
+  if (dlgMyApp && dlgMyApp->GetSafeHwnd()) {
+    const int mode = dlgMyApp->m_iCurrentMode;
+    dlgMyApp->m_iCurrentMode = MODE_DIM;
+    int change = 0;
+    const bool taken = dlgMyApp->InitParameters(this, &change);
+    // The transfer may have taken the palette down (no drawing left).
+    if (dlgMyApp) dlgMyApp->m_iCurrentMode = mode;
+    if (taken) return;
+  }
   CopyGlobalChainOptions(this);
 }
 

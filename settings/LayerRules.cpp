@@ -10,7 +10,10 @@
 #include "host/db/AcDbLayerTable.h"
 #include "host/db/AcDbOpenObject.h"
 #include "proxy/QBdimHeight.h"
+#include "frame/MainPalette.h"
+#include "frame/ResourceString.h"
 #include "settings/GlobDimOptions.h"
+#include "ui/DlgMain.h"
 
 namespace {
 
@@ -62,9 +65,13 @@ CString CurrentLayerName(AcDbDatabase* db) {
 }  // namespace
 
 bool GetPaletteLayerBoxes(CPaletteLayerBoxes& boxes) {
-  // The palette has no layer or scale box yet; the palette fills `boxes` once it has them.
-  (void)boxes;
-  return false;
+  if (!dlgMyApp || !dlgMyApp->GetSafeHwnd()) return false;
+  boxes.strLayer = dlgMyApp->GetBoxText(IDC_LAYER);
+  // The entry for the current layer reads as an empty name.
+  if (boxes.strLayer == GetResString(32832)) boxes.strLayer.Empty();
+  boxes.strScale = dlgMyApp->GetBoxText(IDC_SCALE);
+  boxes.iMode = dlgMyApp->m_iCurrentMode;
+  return true;
 }
 
 AcDbObjectId GetLayerForObject(AcDbEntity* object, const CStringArray& optionStrings) {
