@@ -7,6 +7,7 @@
 
 class CButton : public CWnd {
  public:
+  using CWnd::Create;
   BOOL Create(LPCWSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WC_BUTTONW, caption, style, rect, parent, id);
   }

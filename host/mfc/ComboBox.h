@@ -9,6 +9,7 @@
 
 class CComboBox : public CWnd {
  public:
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WC_COMBOBOXW, L"", style, rect, parent, id);
   }

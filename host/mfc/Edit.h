@@ -6,6 +6,7 @@
 
 class CEdit : public CWnd {
  public:
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WC_EDITW, L"", style, rect, parent, id);
   }

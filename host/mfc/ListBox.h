@@ -8,6 +8,7 @@
 
 class CListBox : public CWnd {
  public:
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WC_LISTBOXW, L"", style, rect, parent, id);
   }

@@ -6,6 +6,7 @@
 
 class CStatic : public CWnd {
  public:
+  using CWnd::Create;
   BOOL Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF) {
     return CWnd::Create(WC_STATICW, text, style, rect, parent, id);
   }

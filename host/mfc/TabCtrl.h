@@ -8,6 +8,7 @@
 
 class CTabCtrl : public CWnd {
  public:
+  using CWnd::Create;
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WC_TABCONTROLW, L"", style, rect, parent, id);
   }

@@ -63,7 +63,7 @@ class AcRxObject {
 
 // Declares the runtime-class members; put it in the public part of the class.
 #define ACRX_DECLARE_MEMBERS(CLASS_NAME)                                                     \
-  virtual AcRxClass* isA() const;                                                            \
+  AcRxClass* isA() const override;                                                           \
   static AcRxClass* desc();                                                                  \
   static CLASS_NAME* cast(const AcRxObject* inPtr) {                                         \
     return (inPtr && inPtr->isKindOf(CLASS_NAME::desc()))                                    \

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <string>
 
 #include "host/mfc/CString.h"
 #include "host/mfc/Collections.h"
 #include "settings/GlobDimOptions.h"
+#include "tests/support/ModuleTestEnvironment.h"
 #include "tests/support/TempDir.h"
 
 // One option set of the chain mode, as a chain carries it.
@@ -31,6 +34,5 @@ class FormatFixture : public ::testing::Test {
   CGlobDimOptions* options = nullptr;
 
  private:
-  bool hadTmpDir_ = false;
-  std::string oldTmpDir_;
+  std::unique_ptr<zktest::ModuleTestEnvironment> env_;
 };

@@ -13,56 +13,22 @@
 #include "settings/DebugLog.h"
 #include "settings/IniFiles.h"
 
-extern "C" const unsigned char zhostResourceScript[];
-extern "C" const unsigned long zhostResourceScriptSize;
-
-namespace {
-
-HINSTANCE TestModule() {
-  static HINSTANCE module = zhost::RegisterStaticModule(
-      zhost::FromUtf8(std::string(ZK_BIN_DIR) + "/chaindata-test.arx"),
-      reinterpret_cast<const char*>(zhostResourceScript), zhostResourceScriptSize);
-  return module;
-}
-
-}  // namespace
-
 void ChainDataFixture::SetUpTestSuite() {
   if (!QBdim::desc()) QBdim::rxInit();
 }
 
 void ChainDataFixture::SetUp() {
-  const char* tmp = getenv("TMPDIR");
-  hadTmpDir_ = tmp != nullptr;
-  if (tmp) oldTmpDir_ = tmp;
-  zktest::WriteFileBytes(dir.file("tmp/.keep"), "");
-  setenv("TMPDIR", (dir.path() + "/tmp/").c_str(), 1);
-  SetModuleInstance(TestModule());
-  zhost::SetAppDataFolder(dir.wpath() + L"/AppData");
-  zhost::Console::instance().clearTranscript();
-  ResetIniState();
-  options = new CGlobDimOptions;
-  pGlobDimOptions = options;
-  options->LoadOptions();
-  // With the option object in place this only marks the module as running.
-  OnkInitApp();
+  env_ = std::make_unique<zktest::ModuleTestEnvironment>(dir, "chaindata-test.arx", true);
+  options = env_->options();
 }
 
 void ChainDataFixture::TearDown() {
-  SetAppUnloaded();
-  DeleteDebugLog();
-  DropOptions();
-  ResetIniState();
-  if (hadTmpDir_) {
-    setenv("TMPDIR", oldTmpDir_.c_str(), 1);
-  } else {
-    unsetenv("TMPDIR");
-  }
+  env_.reset();
+  options = nullptr;
 }
 
 void ChainDataFixture::DropOptions() {
-  pGlobDimOptions = nullptr;
-  delete options;
+  env_->dropOptions();
   options = nullptr;
 }
 

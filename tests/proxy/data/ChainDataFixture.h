@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <string>
 
 #include "host/db/MemoryFiler.h"
 #include "proxy/QBdim.h"
 #include "settings/GlobDimOptions.h"
+#include "tests/support/ModuleTestEnvironment.h"
 #include "tests/support/TempDir.h"
 
 class ChainDataFixture : public ::testing::Test {
@@ -26,8 +29,7 @@ class ChainDataFixture : public ::testing::Test {
   CGlobDimOptions* options = nullptr;
 
  private:
-  bool hadTmpDir_ = false;
-  std::string oldTmpDir_;
+  std::unique_ptr<zktest::ModuleTestEnvironment> env_;
 };
 
 // A straight (or, with arc, an arc) chain of n extensions with every member set to distinct

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "host/gi/Primitive.h"
 #include "proxy/QBdim.h"
 #include "settings/GlobDimOptions.h"
+#include "tests/support/ModuleTestEnvironment.h"
 #include "tests/support/TempDir.h"
 
 class AcDbDatabase;
@@ -50,8 +53,7 @@ class ChainDrawFixture : public ::testing::Test {
   AcDbDatabase* db = nullptr;
 
  private:
-  bool hadTmpDir_ = false;
-  std::string oldTmpDir_;
+  std::unique_ptr<zktest::ModuleTestEnvironment> env_;
 };
 
 // Primitives with this selection marker (and kind, unless any).

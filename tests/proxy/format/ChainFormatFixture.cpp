@@ -11,48 +11,16 @@
 #include "settings/DebugLog.h"
 #include "settings/IniFiles.h"
 
-extern "C" const unsigned char zhostResourceScript[];
-extern "C" const unsigned long zhostResourceScriptSize;
-
-namespace {
-
-HINSTANCE TestModule() {
-  static HINSTANCE module = zhost::RegisterStaticModule(
-      zhost::FromUtf8(std::string(ZK_BIN_DIR) + "/chainformat-test.arx"),
-      reinterpret_cast<const char*>(zhostResourceScript), zhostResourceScriptSize);
-  return module;
-}
-
-}  // namespace
-
 void ChainFormatFixture::SetUp() {
-  const char* tmp = getenv("TMPDIR");
-  hadTmpDir_ = tmp != nullptr;
-  if (tmp) oldTmpDir_ = tmp;
-  zktest::WriteFileBytes(dir.file("tmp/.keep"), "");
-  setenv("TMPDIR", (dir.path() + "/tmp/").c_str(), 1);
-  SetModuleInstance(TestModule());
-  zhost::SetAppDataFolder(dir.wpath() + L"/AppData");
+  env_ = std::make_unique<zktest::ModuleTestEnvironment>(dir, "chainformat-test.arx", false);
+  options = env_->options();
   zhost::Console::instance().setQuiet(true);
-  zhost::Console::instance().clearTranscript();
-  ResetIniState();
-  options = new CGlobDimOptions;
-  pGlobDimOptions = options;
-  options->LoadOptions();
 }
 
 void ChainFormatFixture::TearDown() {
   chain_.reset();
-  DeleteDebugLog();
-  pGlobDimOptions = nullptr;
-  delete options;
+  env_.reset();
   options = nullptr;
-  ResetIniState();
-  if (hadTmpDir_) {
-    setenv("TMPDIR", oldTmpDir_.c_str(), 1);
-  } else {
-    unsetenv("TMPDIR");
-  }
 }
 
 QBdim* ChainFormatFixture::MakeChain(const wchar_t* unit, int decimals, std::initializer_list<double> xs) {

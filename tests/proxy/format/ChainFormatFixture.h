@@ -11,6 +11,7 @@
 
 #include "proxy/QBdim.h"
 #include "settings/GlobDimOptions.h"
+#include "tests/support/ModuleTestEnvironment.h"
 #include "tests/support/TempDir.h"
 
 class ChainFormatFixture : public ::testing::Test {
@@ -29,6 +30,5 @@ class ChainFormatFixture : public ::testing::Test {
 
  private:
   std::unique_ptr<QBdim> chain_;
-  bool hadTmpDir_ = false;
-  std::string oldTmpDir_;
+  std::unique_ptr<zktest::ModuleTestEnvironment> env_;
 };

@@ -18,38 +18,13 @@
 #include "settings/DebugLog.h"
 #include "settings/IniFiles.h"
 
-extern "C" const unsigned char zhostResourceScript[];
-extern "C" const unsigned long zhostResourceScriptSize;
-
-namespace {
-
-HINSTANCE TestModule() {
-  static HINSTANCE module = zhost::RegisterStaticModule(
-      zhost::FromUtf8(std::string(ZK_BIN_DIR) + "/chaingeom-test.arx"),
-      reinterpret_cast<const char*>(zhostResourceScript), zhostResourceScriptSize);
-  return module;
-}
-
-}  // namespace
-
 void ChainGeomFixture::SetUpTestSuite() {
   if (!QBdim::desc()) QBdim::rxInit();
 }
 
 void ChainGeomFixture::SetUp() {
-  const char* tmp = getenv("TMPDIR");
-  hadTmpDir_ = tmp != nullptr;
-  if (tmp) oldTmpDir_ = tmp;
-  zktest::WriteFileBytes(dir.file("tmp/.keep"), "");
-  setenv("TMPDIR", (dir.path() + "/tmp/").c_str(), 1);
-  SetModuleInstance(TestModule());
-  zhost::SetAppDataFolder(dir.wpath() + L"/AppData");
-  zhost::Console::instance().clearTranscript();
-  ResetIniState();
-  options = new CGlobDimOptions;
-  pGlobDimOptions = options;
-  options->LoadOptions();
-  OnkInitApp();
+  env_ = std::make_unique<zktest::ModuleTestEnvironment>(dir, "chaingeom-test.arx", true);
+  options = env_->options();
   SetChainDouble(IND_D_ScaleVal, 0.01);
   SetChainDouble(IND_D_AcadUnits, 0.001);
   db = new AcDbDatabase(true, true);
@@ -60,17 +35,8 @@ void ChainGeomFixture::TearDown() {
   acdbHostApplicationServices()->setWorkingDatabase(nullptr);
   delete db;
   db = nullptr;
-  SetAppUnloaded();
-  DeleteDebugLog();
-  pGlobDimOptions = nullptr;
-  delete options;
+  env_.reset();
   options = nullptr;
-  ResetIniState();
-  if (hadTmpDir_) {
-    setenv("TMPDIR", oldTmpDir_.c_str(), 1);
-  } else {
-    unsetenv("TMPDIR");
-  }
 }
 
 void ChainGeomFixture::SetChainDouble(int k, double value) { options->dimSet.arrayDouble.SetAtGrow(k, value); }

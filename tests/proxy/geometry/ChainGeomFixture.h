@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <string>
 
 #include "host/db/AcDbObjectId.h"
 #include "host/ge/AcGePoint3d.h"
 #include "proxy/QBdim.h"
 #include "settings/GlobDimOptions.h"
+#include "tests/support/ModuleTestEnvironment.h"
 #include "tests/support/TempDir.h"
 
 class AcDbDatabase;
@@ -40,8 +43,7 @@ class ChainGeomFixture : public ::testing::Test {
   AcDbDatabase* db = nullptr;
 
  private:
-  bool hadTmpDir_ = false;
-  std::string oldTmpDir_;
+  std::unique_ptr<zktest::ModuleTestEnvironment> env_;
 };
 
 // The measured, extension-start, dimension-line and text points of extension k as a short text,

@@ -12,6 +12,7 @@
 #include "host/ge/AcGePoint3d.h"
 #include "proxy/QBdim.h"
 #include "settings/GlobDimOptions.h"
+#include "tests/support/ModuleTestEnvironment.h"
 #include "tests/support/TempDir.h"
 
 class AcDbDatabase;
@@ -38,8 +39,7 @@ class TextPlaceFixture : public ::testing::Test {
   AcDbDatabase* db = nullptr;
 
  private:
-  bool hadTmpDir_ = false;
-  std::string oldTmpDir_;
+  std::unique_ptr<zktest::ModuleTestEnvironment> env_;
 };
 
 std::string PointText(const AcGePoint3d& p);
