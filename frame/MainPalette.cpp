@@ -8,6 +8,7 @@
 #include "host/ed/CommandLine.h"
 #include "host/ed/SysVars.h"
 #include "host/mfc/CString.h"
+#include "host/mfc/Exceptions.h"
 #include "host/mfc/MessageBox.h"
 #include "host/rx/ads.h"
 #include "host/win/Window.h"
@@ -115,9 +116,17 @@ void ShowDlgMain() {
 void SaveShowAppWindow() { WriteGeneralInfoString(L"ShowAppWindow", dlgMyApp ? L"1" : L"0"); }
 
 void SelectZenkoraObjectsCommand() {
-  // The select-objects work comes with the transfer of objects into the palette; without a
-  // palette the command does nothing.
+  // Without a palette there is nothing to show the values in.
   if (!dlgMyApp) return;
+  CTemporaryResourceOverride useModuleResources;
+  try {
+    dlgMyApp->OnButSelectObjects();
+  } catch (CException* e) {
+    e->Delete();
+    acutPrintf(L"\nQTRV_SelectZenkoraObjects: unexpected error");
+  } catch (...) {
+    acutPrintf(L"\nQTRV_SelectZenkoraObjects: unexpected error");
+  }
 }
 
 void OpenMainPalette() {

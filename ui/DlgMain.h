@@ -4,6 +4,7 @@
 // (m_bNoWrite of the option object).
 #pragma once
 
+#include "host/db/AcDbObjectId.h"
 #include "host/mfc/ComboBox.h"
 #include "host/mfc/Dialog.h"
 #include "ui/controls/ChoiceButton.h"
@@ -105,6 +106,17 @@ class CDlgMain : public CDialog {
   // The palette's values into a chain's own option arrays (see PaletteTransfer.cpp).
   bool InitParameters(AcDbEntity* object, int* pChange);
 
+  // The select button's work: the user picks objects whose values the palette then shows
+  // (PaletteSelection.cpp).
+  void OnButSelectObjects();
+  // Shows the merged values of the objects `ids` (selection kind `kind`, 2 for chains) and puts
+  // the palette into its selection state.
+  void SelectObjects(const AcDbObjectIdArray& ids, int kind);
+  // The values of `object` into the boxes; `index` > 0 merges them with what the boxes show.
+  void ReadObjectIntoPalette(AcDbEntity* object, int index);
+  // "Aktualisieren": the palette's values to the objects the user picks.
+  void OnButUpdate();
+
   // The text a box shows: its selected entry, else its edit text.
   CString GetBoxText(int id) const;
   bool BoxShowsKeepMarker(int id) const;
@@ -154,6 +166,8 @@ class CDlgMain : public CDialog {
   void FillComboFromList(int id, int mode, const wchar_t* section);
   // Not merging: select `text`, adding it when missing.
   void SelectBoxString(int id, const wchar_t* text);
+  // Merging: a box already showing a keep marker or `text` stays; otherwise it shows "<var>".
+  void MergeBoxString(int id, const wchar_t* text, bool merge);
   // Leaving an editable box: its text joins the list and is selected.
   void AcceptEditedText(int id);
   void RefillLayerBox();

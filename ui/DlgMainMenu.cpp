@@ -5,6 +5,7 @@
 #include "frame/ResourceOverride.h"
 #include "frame/ResourceString.h"
 #include "host/ed/CommandLine.h"
+#include "host/mfc/Exceptions.h"
 #include "host/mfc/MessageBox.h"
 #include "host/rx/ads.h"
 #include "settings/GlobDimOptions.h"
@@ -28,11 +29,14 @@ void CDlgMain::OnMyCommand(UINT) {
 }
 
 void CDlgMain::OnButUpdateClicked() {
-  if (pGlobDimOptions) pGlobDimOptions->iCurrentMode = m_iCurrentMode;
-  if (CommandIsActive()) return;
-  // Applying the palette to picked objects needs the chain regeneration; until it exists the
-  // palette leaves a selection state so that nothing stays half applied.
-  if (pGlobDimOptions && pGlobDimOptions->m_bNoWrite) AdjustMode(m_iCurrentMode);
+  try {
+    OnButUpdate();
+  } catch (CException* e) {
+    e->Delete();
+    acutPrintf(L"\nAktualisieren: unexpected error");
+  } catch (...) {
+    acutPrintf(L"\nAktualisieren: unexpected error");
+  }
 }
 
 void CDlgMain::OnButSelectClicked() {
